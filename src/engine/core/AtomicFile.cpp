@@ -1,0 +1,134 @@
+#include "core/AtomicFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumivex {
+
+namespace {
+
+FileStatus Failure(const std::string& what, const std::string& path, int error) {
+  return {false, what + " " + path + ": " + std::strerror(error)};
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t written = ::write(fd, data.data(), data.size());
+    if (written < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The file a write to `path` should replace: the end of a chain of symbolic links (which
+// need not exist yet), else the path itself.
+std::string ResolveTarget(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      break;
+    }
+    char link[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), link, sizeof link - 1);
+    if (length <= 0) {
+      break;
+    }
+    const std::string target(link, static_cast<std::size_t>(length));
+    const std::size_t slash = path.find_last_of('/');
+    path = (target.front() == '/' || slash == std::string::npos)
+               ? target
+               : path.substr(0, slash + 1) + target;
+  }
+  return path;
+}
+
+} // namespace
+
+FileStatus WriteFileAtomically(const std::string& path, std::string_view contents) {
+  static std::atomic<unsigned> counter{0};
+  const std::string target = ResolveTarget(path);
+  const std::size_t slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++) + ".tmp";
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) {
+      return Failure("Cannot create", path, errno);
+    }
+  }
+  if (fd < 0) {
+    return Failure("Cannot create", path, EEXIST);
+  }
+  if (exists) {
+    // Keep the permissions the user gave the file; failure here is not worth a refusal.
+    (void)::fchmod(fd, existing.st_mode & 07777);
+  }
+  const bool written = WriteAll(fd, contents);
+  const int writeError = errno;
+  if (::close(fd) != 0 || !written) {
+    const int error = written ? errno : writeError;
+    ::unlink(temporary.c_str());
+    return Failure("Cannot write", path, error);
+  }
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    return Failure("Cannot replace", path, error);
+  }
+  return {true, {}};
+}
+
+FileStatus ReadWholeFile(const std::string& path, std::string& contents) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return Failure("Cannot open", path, errno);
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    ::close(fd);
+    return Failure("Cannot open", path, error);
+  }
+  contents.clear();
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      return Failure("Cannot read", path, error);
+    }
+    if (got == 0) {
+      break;
+    }
+    contents.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return {true, {}};
+}
+
+} // namespace lumivex

@@ -1,0 +1,188 @@
+#include "core/Spectrum.h"
+
+#include "core/SpectrumFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace lumivex {
+
+const char* KindName(SpectrumKind kind) {
+  switch (kind) {
+  case SpectrumKind::Absorption:
+    return "Absorption";
+  case SpectrumKind::Emission:
+    return "Emission";
+  case SpectrumKind::Curve:
+    return "Curve";
+  case SpectrumKind::LightSource:
+    return "LightSource";
+  case SpectrumKind::None:
+    break;
+  }
+  return "None";
+}
+
+bool CSpectrum::IsUsable() const {
+  return m_points.size() >= 2 && std::isfinite(m_xStep) && m_xStep > 0.0f;
+}
+
+float CSpectrum::SmallestX() const {
+  if (m_points.empty()) {
+    return 0.0f;
+  }
+  return m_descending ? m_points.back().x : m_points.front().x;
+}
+
+float CSpectrum::LargestX() const {
+  if (m_points.empty()) {
+    return 0.0f;
+  }
+  return m_descending ? m_points.front().x : m_points.back().x;
+}
+
+float CSpectrum::Interpolate(float x) const {
+  const auto& p = m_points;
+  const int n = static_cast<int>(p.size());
+  if (n == 0) {
+    return 0.0f;
+  }
+  if (!IsUsable()) {
+    return p.front().y;
+  }
+  const float d = m_xShift;
+  const float origin = m_descending ? p[n - 1].x + d : p[0].x + d;
+  float t = (x - origin) / m_xStep;
+  // Keep the truncation inside int range; anything beyond the array is clamped below
+  // anyway. A NaN position counts as below the data.
+  const float limit = static_cast<float>(n) + 1.0f;
+  if (!(t > -limit)) {
+    t = -limit;
+  } else if (t > limit) {
+    t = limit;
+  }
+  const int steps = static_cast<int>(t);
+  int i = m_descending ? (n - 1) - steps : steps;
+  int j = m_descending ? i - 1 : i + 1;
+  if (i >= 0 && i < n && j >= 0 && j < n) {
+    return p[i].y + (p[j].y - p[i].y) * (x - (p[i].x + d)) / (p[j].x - p[i].x);
+  }
+  // Outside the data: move the pair into range keeping its spacing, answer y_i.
+  const int low = std::min(i, j);
+  if (low < 0) {
+    i -= low;
+    j -= low;
+  }
+  const int high = std::max(i, j);
+  if (high >= n) {
+    const int excess = high - (n - 1);
+    i -= excess;
+  }
+  return p[i].y;
+}
+
+float CSpectrum::Area(float* nu3Integral) {
+  if (nu3Integral == nullptr && m_area > 0.0f) {
+    return m_area;
+  }
+  m_area = 0.0f;
+  float weighted = 0.0f;
+  for (std::size_t k = 1; k < m_points.size(); ++k) {
+    const SpectrumPoint& a = m_points[k - 1];
+    const SpectrumPoint& b = m_points[k];
+    const float nu1 = 1.0e7f / a.x;
+    const float nu2 = 1.0e7f / b.x;
+    const float delta = std::fabs(nu1 - nu2);
+    m_area += (a.y + b.y) * delta / 2.0f;
+    if (nu3Integral != nullptr) {
+      weighted += (a.y / (nu1 * nu1 * nu1) + b.y / (nu2 * nu2 * nu2)) * delta / 2.0f;
+    }
+  }
+  if (nu3Integral != nullptr) {
+    *nu3Integral = weighted;
+  }
+  return m_area;
+}
+
+void CSpectrum::ScaleY(float factor) {
+  for (SpectrumPoint& point : m_points) {
+    point.y *= factor;
+  }
+  m_peakY *= factor;
+}
+
+namespace {
+
+// Clamps an inclusive index range to the array; false when nothing is left.
+bool ClampRange(int& first, int& last, std::size_t size) {
+  if (size == 0) {
+    return false;
+  }
+  first = std::max(first, 0);
+  last = std::min(last, static_cast<int>(size) - 1);
+  return first <= last;
+}
+
+} // namespace
+
+void CSpectrum::SetY(int first, int last, float value) {
+  if (!ClampRange(first, last, m_points.size())) {
+    return;
+  }
+  for (int i = first; i <= last; ++i) {
+    m_points[i].y = value;
+  }
+}
+
+void CSpectrum::AddY(int first, int last, float value) {
+  if (!ClampRange(first, last, m_points.size())) {
+    return;
+  }
+  for (int i = first; i <= last; ++i) {
+    m_points[i].y += value;
+  }
+}
+
+void CSpectrum::Smooth(int first, int last) {
+  if (!ClampRange(first, last, m_points.size())) {
+    return;
+  }
+  std::vector<float> smoothed(static_cast<std::size_t>(last - first + 1));
+  for (int i = first; i <= last; ++i) {
+    const int from = std::max(i - 2, first);
+    const int to = std::min(i + 2, last);
+    float sum = 0.0f;
+    for (int j = from; j <= to; ++j) {
+      sum += m_points[j].y;
+    }
+    smoothed[static_cast<std::size_t>(i - first)] = sum / static_cast<float>(to - from + 1);
+  }
+  for (int i = first; i <= last; ++i) {
+    m_points[i].y = smoothed[static_cast<std::size_t>(i - first)];
+  }
+}
+
+bool CSpectrum::ReadText(const std::string& path) {
+  SpectrumReadResult result = ReadSpectrumFile(path);
+  if (!result.Ok()) {
+    return false;
+  }
+  CSpectrum& read = result.spectrum;
+  m_points = std::move(read.m_points);
+  m_kind = read.m_kind;
+  m_descending = read.m_descending;
+  m_xStep = read.m_xStep;
+  if (m_kind == SpectrumKind::Absorption || m_kind == SpectrumKind::Emission ||
+      m_kind == SpectrumKind::LightSource) {
+    m_peakX = read.m_peakX;
+    m_peakY = read.m_peakY;
+  }
+  return true;
+}
+
+bool CSpectrum::WriteText(const std::string& path) const {
+  return WriteSpectrumFile(*this, path).ok;
+}
+
+} // namespace lumivex
