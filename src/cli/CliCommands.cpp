@@ -1,0 +1,248 @@
+#include "CliCommands.h"
+
+#include "JsonWriter.h"
+#include "core/DerivedSpectra.h"
+#include "core/SpectrumFile.h"
+#include "core/Units.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+
+namespace lumivex::cli {
+
+namespace {
+
+/// A usage or input error; its text becomes the one-line message on stderr.
+struct CliError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+const char* const kUsage =
+    "usage: lumivex-cli COMMAND ...\n"
+    "  info FILE...                                   points, range, step, peak and area\n"
+    "  axis --unit U NM...                            wavelengths in x unit U (0-6)\n"
+    "  combine A B [--factor F] [--offset O] --out FILE   A + F*B on A's grid\n"
+    "  scale-shift A [--factor F] [--offset O] --out FILE F*A moved by O nm\n";
+
+/// Positional arguments and "--name value" options of one command.
+struct Arguments {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;
+
+  [[nodiscard]] std::optional<std::string> Option(const std::string& name) const {
+    const auto found = options.find(name);
+    return found == options.end() ? std::nullopt : std::optional(found->second);
+  }
+};
+
+Arguments Parse(const std::vector<std::string>& args, std::size_t first,
+                const std::vector<std::string>& known) {
+  Arguments parsed;
+  for (std::size_t i = first; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() > 2 && arg.starts_with("--")) {
+      const std::string name = arg.substr(2);
+      if (std::find(known.begin(), known.end(), name) == known.end()) {
+        throw CliError("unknown option " + arg);
+      }
+      if (i + 1 >= args.size()) {
+        throw CliError("option " + arg + " needs a value");
+      }
+      parsed.options[name] = args[++i];
+    } else {
+      parsed.positional.push_back(arg);
+    }
+  }
+  return parsed;
+}
+
+float ParseNumber(const std::string& text, const std::string& what) {
+  float value = 0.0f;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  if (begin != end && *begin == '+') {
+    ++begin;
+  }
+  const auto [last, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || last != end || !std::isfinite(value)) {
+    throw CliError(what + " is not a number: '" + text + "'");
+  }
+  return value;
+}
+
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') {
+      c = ' ';
+    }
+  }
+  return text;
+}
+
+CSpectrum ReadOrThrow(const std::string& path) {
+  SpectrumReadResult result = ReadSpectrumFile(path);
+  if (!result.Ok()) {
+    throw CliError(OneLine(result.message));
+  }
+  return std::move(result.spectrum);
+}
+
+void WriteInfo(JsonWriter& json, CSpectrum& spectrum) {
+  json.BeginObject();
+  json.Key("path").String(spectrum.m_filePath);
+  json.Key("kind").String(KindName(spectrum.m_kind));
+  json.Key("kind_code").Integer(static_cast<int>(spectrum.m_kind));
+  json.Key("points").Integer(static_cast<long long>(spectrum.m_points.size()));
+  json.Key("first_x").Number(spectrum.m_points.front().x);
+  json.Key("last_x").Number(spectrum.m_points.back().x);
+  json.Key("step").Number(spectrum.m_xStep);
+  json.Key("descending").Bool(spectrum.m_descending != 0);
+  if (spectrum.m_peakY > 0.0f) {
+    json.Key("peak_x").Number(spectrum.m_peakX);
+  } else {
+    json.Key("peak_x").Null();
+  }
+  json.Key("peak_y").Number(spectrum.m_peakY);
+  json.Key("area").Number(spectrum.Area());
+  json.EndObject();
+}
+
+std::string Info(const std::vector<std::string>& args) {
+  const Arguments parsed = Parse(args, 1, {});
+  if (parsed.positional.empty()) {
+    throw CliError("info needs at least one FILE");
+  }
+  std::vector<CSpectrum> spectra;
+  for (const std::string& path : parsed.positional) {
+    spectra.push_back(ReadOrThrow(path));
+  }
+  JsonWriter json;
+  json.BeginObject().Key("files").BeginArray();
+  for (CSpectrum& spectrum : spectra) {
+    WriteInfo(json, spectrum);
+  }
+  json.EndArray().EndObject();
+  return json.Text();
+}
+
+std::string Axis(const std::vector<std::string>& args) {
+  const Arguments parsed = Parse(args, 1, {"unit"});
+  const std::optional<std::string> unitText = parsed.Option("unit");
+  if (!unitText) {
+    throw CliError("axis needs --unit U (0-6)");
+  }
+  const float unitNumber = ParseNumber(*unitText, "--unit");
+  const int code = static_cast<int>(unitNumber);
+  if (static_cast<float>(code) != unitNumber || code < 0 || code >= kXUnitCount) {
+    throw CliError("--unit must be a whole number from 0 to 6: '" + *unitText + "'");
+  }
+  if (parsed.positional.empty()) {
+    throw CliError("axis needs at least one wavelength NM");
+  }
+  std::vector<float> wavelengths;
+  for (const std::string& text : parsed.positional) {
+    wavelengths.push_back(ParseNumber(text, "wavelength"));
+  }
+  const XUnit unit = XUnitFromCode(code);
+  const AxisLabel label = XAxisLabel(unit);
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("unit").Integer(code);
+  json.Key("label").BeginObject();
+  json.Key("text").String(label.text);
+  json.Key("superscript").String(label.superscript);
+  json.Key("tail").String(label.tail);
+  json.Key("plain").String(label.Plain());
+  json.EndObject();
+  json.Key("values").BeginArray();
+  for (const float nm : wavelengths) {
+    json.BeginObject().Key("nm").Number(nm).Key("value").Number(ToAxis(unit, nm)).EndObject();
+  }
+  json.EndArray().EndObject();
+  return json.Text();
+}
+
+// Writes a derived spectrum and describes the file as written.
+std::string WriteDerived(const std::unique_ptr<CSpectrum>& derived, const Arguments& parsed) {
+  const std::optional<std::string> out = parsed.Option("out");
+  if (!derived) {
+    throw CliError("the spectra cannot be combined: their grid would be empty or too large");
+  }
+  const WriteResult written = WriteSpectrumFile(*derived, *out);
+  if (!written.ok) {
+    throw CliError(OneLine(written.message));
+  }
+  CSpectrum readBack = ReadOrThrow(*out);
+  JsonWriter json;
+  WriteInfo(json, readBack);
+  return json.Text();
+}
+
+Arguments ParseDerived(const std::vector<std::string>& args, std::size_t inputs,
+                       const char* command) {
+  Arguments parsed = Parse(args, 1, {"factor", "offset", "out"});
+  if (parsed.positional.size() != inputs) {
+    throw CliError(std::string(command) + " needs " + (inputs == 1 ? "one input" : "two inputs") +
+                   "; see lumivex-cli --help");
+  }
+  if (!parsed.Option("out")) {
+    throw CliError(std::string(command) + " needs --out FILE");
+  }
+  return parsed;
+}
+
+float OptionNumber(const Arguments& parsed, const std::string& name, float fallback) {
+  const std::optional<std::string> text = parsed.Option(name);
+  return text ? ParseNumber(*text, "--" + name) : fallback;
+}
+
+std::string Combine(const std::vector<std::string>& args) {
+  const Arguments parsed = ParseDerived(args, 2, "combine");
+  CSpectrum a = ReadOrThrow(parsed.positional[0]);
+  CSpectrum b = ReadOrThrow(parsed.positional[1]);
+  CLumivexData document;
+  return WriteDerived(CombineSpectra(document, a, b, OptionNumber(parsed, "factor", 1.0f),
+                                     OptionNumber(parsed, "offset", 0.0f)),
+                      parsed);
+}
+
+std::string ScaleShift(const std::vector<std::string>& args) {
+  const Arguments parsed = ParseDerived(args, 1, "scale-shift");
+  CSpectrum a = ReadOrThrow(parsed.positional[0]);
+  CLumivexData document;
+  return WriteDerived(ScaleShiftSpectrum(document, a, OptionNumber(parsed, "factor", 1.0f),
+                                         OptionNumber(parsed, "offset", 0.0f)),
+                      parsed);
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  using Command = std::function<std::string(const std::vector<std::string>&)>;
+  static const std::map<std::string, Command> commands{
+      {"info", Info}, {"axis", Axis}, {"combine", Combine}, {"scale-shift", ScaleShift}};
+  out.clear();
+  err.clear();
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    (args.empty() ? err : out) = kUsage;
+    return args.empty() ? 2 : 0;
+  }
+  const auto command = commands.find(args[0]);
+  if (command == commands.end()) {
+    err = "lumivex-cli: unknown command '" + args[0] + "'; see lumivex-cli --help\n";
+    return 2;
+  }
+  try {
+    out = command->second(args) + "\n";
+    return 0;
+  } catch (const CliError& error) {
+    err = "lumivex-cli: " + std::string(error.what()) + "\n";
+    return 1;
+  }
+}
+
+} // namespace lumivex::cli
