@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the whole suite, then the engine tests once more
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+
+LUMIVEX_BUILD_DIR="$root/build" "$root/scripts/build.sh"
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+echo "== engine tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DLUMIVEX_SANITIZE=ON -DLUMIVEX_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$root/build-sanitize" --target lumivex_engine_tests lumivex_cli_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -L 'engine|cli'
