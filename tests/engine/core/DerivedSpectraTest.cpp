@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/DerivedSpectra.h"
+#include "TestSupport.h"
 
 namespace lumivex {
 namespace {
@@ -9,7 +9,7 @@ using test::MakeSpectrum;
 
 TEST(CombineSpectra, DifferentRangesStepsAndDirectionsOnTheFirstGrid) {
   CLumivexData document;
-  CSpectrum a = MakeSpectrum(400.0f, 2.0f, 151, [](float) { return 1.0f; }); // 400..700
+  CSpectrum a = MakeSpectrum(400.0f, 2.0f, 151, [](float) { return 1.0f; });          // 400..700
   CSpectrum b = MakeSpectrum(500.0f, -1.0f, 201, [](float x) { return x / 100.0f; }); // 500..300
   a.m_kind = SpectrumKind::Absorption;
   a.m_name = "A";
@@ -67,8 +67,7 @@ TEST(CombineSpectra, WeightsOffsetAndDatabaseConstants) {
   // epsilon = a's + f * b's scaled to a's wavelength: 1000 + 0.25 * 3000 * 0.45 / 0.5.
   EXPECT_EQ(c->m_epsilonWavelength, 450.0f);
   EXPECT_TRUE(FuzzyCompare(c->m_epsilon, 1675.0));
-  EXPECT_TRUE(FuzzyCompare(c->m_epsilonPeak,
-                           c->m_peakY * c->m_epsilon / c->Interpolate(450.0f)));
+  EXPECT_TRUE(FuzzyCompare(c->m_epsilonPeak, c->m_peakY * c->m_epsilon / c->Interpolate(450.0f)));
 }
 
 TEST(CombineSpectra, EmissionUnderTheIntensityDisplay) {
@@ -100,7 +99,8 @@ TEST(CombineSpectra, EmissionUnderTheIntensityDisplay) {
 
 TEST(ScaleShiftSpectrum, ScalesShiftsAndKeepsThePeakPositionUnshifted) {
   CLumivexData document;
-  CSpectrum a = MakeSpectrum(400.0f, 1.0f, 301, [](float x) { return x < 550.0f ? x / 1000.0f : 0.1f; });
+  CSpectrum a =
+      MakeSpectrum(400.0f, 1.0f, 301, [](float x) { return x < 550.0f ? x / 1000.0f : 0.1f; });
   a.m_kind = SpectrumKind::LightSource;
   const auto c = ScaleShiftSpectrum(document, a, 2.0f, 10.0f);
   ASSERT_TRUE(c);

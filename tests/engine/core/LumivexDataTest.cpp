@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/LumivexData.h"
+#include "TestSupport.h"
 
 namespace lumivex {
 namespace {

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/OpenDataFile.h"
+#include "TestSupport.h"
 
 namespace lumivex {
 namespace {
@@ -30,7 +30,8 @@ TEST(OpenDataFile, AddsTheSpectrumAndUpdatesTheDocument) {
   EXPECT_EQ(document.m_absorptionMax, 0.3f);
 
   // A descending emission file widens the range and raises its own maximum only.
-  const std::string emission = dir.Write("dye.ems.txt", "700 0.5\n600 2.0\n500 1.0\n400 0.1\n300 0\n");
+  const std::string emission =
+      dir.Write("dye.ems.txt", "700 0.5\n600 2.0\n500 1.0\n400 0.1\n300 0\n");
   ASSERT_TRUE(OpenDataFile(document, emission).Opened());
   EXPECT_EQ(document.At(1)->m_descending, 1);
   EXPECT_EQ(document.m_xMin, 300.0f);
@@ -67,7 +68,8 @@ TEST(OpenDataFile, RefusalsLeaveTheWorkspaceAsItWas) {
   EXPECT_EQ(OpenDataFile(document, dir.Path("missing.abs.txt")).status, OpenStatus::CannotOpen);
   EXPECT_EQ(OpenDataFile(document, dir.Write("one.abs.txt", "500 1\n")).status,
             OpenStatus::TooFewPoints);
-  const OpenDataFileResult flat = OpenDataFile(document, dir.Write("flat.abs.txt", "900 1\n900 2\n"));
+  const OpenDataFileResult flat =
+      OpenDataFile(document, dir.Write("flat.abs.txt", "900 1\n900 2\n"));
   EXPECT_EQ(flat.status, OpenStatus::ZeroStep);
   EXPECT_FALSE(flat.message.empty());
   EXPECT_EQ(flat.spectrum, nullptr);

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/Spectrum.h"
+#include "TestSupport.h"
 
 #include <cmath>
 #include <limits>
@@ -11,7 +11,9 @@ using test::FuzzyCompare;
 using test::MakeSpectrum;
 
 // Ten points 400..409 nm with distinct values y = 10 * (x - 400) + 1.
-float Line(float x) { return 10.0f * (x - 400.0f) + 1.0f; }
+float Line(float x) {
+  return 10.0f * (x - 400.0f) + 1.0f;
+}
 
 TEST(SpectrumInterpolate, AscendingInsideAtAndBeyondBothEnds) {
   const CSpectrum s = MakeSpectrum(400.0f, 1.0f, 10, Line);

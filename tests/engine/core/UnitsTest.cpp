@@ -1,5 +1,5 @@
-#include "TestSupport.h"
 #include "core/Units.h"
+#include "TestSupport.h"
 
 #include <cstring>
 
@@ -13,8 +13,8 @@ TEST(Units, ConstantsAreTheExactSinglePrecisionValues) {
   const struct {
     XUnit unit;
     float constant;
-  } expected[] = {{XUnit::Wavenumber, 1.0e7f},         {XUnit::Frequency, 300000.0f},
-                  {XUnit::EnergyEv, 12431.25f},        {XUnit::EnergyKcal, 47515.52734375f},
+  } expected[] = {{XUnit::Wavenumber, 1.0e7f},          {XUnit::Frequency, 300000.0f},
+                  {XUnit::EnergyEv, 12431.25f},         {XUnit::EnergyKcal, 47515.52734375f},
                   {XUnit::EnergyKK, 14413.0439453125f}, {XUnit::EnergyKJ, 198900.0f}};
   for (const auto& [unit, constant] : expected) {
     const float actual = UnitConstant(unit);
@@ -87,8 +87,7 @@ TEST(Units, AxisLabels) {
 
 TEST(Units, QuantityChoiceAndPlottedValues) {
   EXPECT_EQ(QuantityFor(SpectrumKind::Curve, false, false, false, false), YQuantity::Intensity);
-  EXPECT_EQ(QuantityFor(SpectrumKind::LightSource, true, true, true, true),
-            YQuantity::Irradiance);
+  EXPECT_EQ(QuantityFor(SpectrumKind::LightSource, true, true, true, true), YQuantity::Irradiance);
   EXPECT_EQ(QuantityFor(SpectrumKind::Absorption, false, true, false, false),
             YQuantity::Absorption);
   EXPECT_EQ(QuantityFor(SpectrumKind::Absorption, true, false, true, false), YQuantity::Epsilon);
