@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/Canvas.h"
+#include "core/LumivexData.h"
+#include "core/Prompts.h"
+#include "ui/FrameViews.h"
+#include "ui/SpectrumList.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lumivex {
+
+/// Where the three windows go inside the frame's client rectangle.
+struct WindowLayout {
+  CRect graph;    ///< Spectra Display, top right
+  CRect fileList; ///< Data File, bottom right
+  CRect database; ///< database list window, left
+};
+
+/// The main frame's state and every command handler. It reaches the user only through
+/// Prompts, its windows only through CFrameViews and the Data File list model, so every
+/// command runs the same in the program and in tests.
+class CMainFrame {
+public:
+  CMainFrame(Prompts& prompts, CFrameViews& views);
+
+  /// Runs a command by identifier. False when the command is unknown or not available.
+  bool Execute(int id);
+  /// The start-up sequence: the first File New.
+  void Startup();
+
+  void OnFileNew();
+  void OnCloseSelectedFiles();
+  void OnOpenDataFile();
+  void OnSetGraph();
+  void OnAutoScale();
+  void OnResetGraph();
+
+  /// The usage prompt of module commands: an information box with "Help" (answers 1) and
+  /// "OK" (answers 2).
+  int HelpMessageBox(const std::string& text, const std::string& caption);
+
+  /// The selection: at most 30 selected Data File indices, ascending.
+  [[nodiscard]] std::vector<int> Selection() const;
+
+  /// The placement of the windows for a client rectangle.
+  [[nodiscard]] static WindowLayout ArrangeWindows(const CRect& client);
+
+  /// Closing the frame: the child windows may close from now on.
+  void BeginClose();
+  /// Whether the child windows accept a close request.
+  [[nodiscard]] bool ChildrenClosable() const { return m_childrenClosable; }
+
+  /// The help topic a command opens, or 0 when it opens none.
+  [[nodiscard]] static int HelpTopicOfCommand(int id);
+
+  std::unique_ptr<CLumivexData> m_pData;
+  CSpectrumList m_fileList; ///< the Data File list; entry i is workspace position i
+  int m_framesCreated = 0;
+  int m_openMoleculeDatabase = 0;
+  int m_openSolarDatabase = 0;
+  /// Module dialogs whose results printing and reports read, by module code 1..5.
+  std::array<CDialogModel*, 6> m_resultSource{};
+  int m_openFromDatabase = 0;
+  std::string m_databaseFolder;
+  std::string m_databasePath;
+  std::string m_databaseSpectrumPath;
+  int m_databaseSpectrumKind = 0;
+  int m_databaseRecord = 0;
+  int m_skipNextMove = 0;
+  int m_currentRecord = 0;
+  /// Folder of the help topics; "Lumivex online" opens its contents page in the browser.
+  std::string m_helpFolder;
+
+private:
+  /// Adds the Data File entry of the workspace's newest spectrum and selects it alone.
+  void AddFileEntry(const std::string& text);
+
+  Prompts& m_prompts;
+  CFrameViews& m_views;
+  bool m_childrenClosable = false;
+};
+
+} // namespace lumivex
