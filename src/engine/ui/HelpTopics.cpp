@@ -1,0 +1,129 @@
+#include "ui/HelpTopics.h"
+
+#include <algorithm>
+#include <string>
+
+namespace lumivex {
+
+const std::vector<HelpTopic>& HelpTopics() {
+  static const std::vector<HelpTopic> topics{
+      {kHelpOverview, "overview.html", "Overview",
+       "introduction getting started first session tutorial what lumivex does absorption "
+       "emission light source spectra overlay plot units windows"},
+      {kHelpAuthors, "authors.html", "Authors", "about lumivex developers contact"},
+      {kHelpBibliography, "bibliography.html", "Bibliography",
+       "references literature books papers forster förster fret dexter strickler-berg "
+       "strickler berg lifetime lakowicz birks turro hilborn einstein coefficients oscillator "
+       "strength astm g173 e490 solar cie colorimetry illuminants"},
+      {kHelpDevelopment, "development.html", "Development",
+       "about engine tests testing command line lumivex-cli cli json script open text formats "
+       "reproducible"},
+      {kHelpAcknowledgment, "acknowledgment.html", "Acknowledgment",
+       "about thanks data sources solar spectra astm cie illuminants fluorescent proteins dyes "
+       "data sets"},
+      {kHelpToolbar, "toolbar.html", "Toolbar Help",
+       "toolbar buttons icons commands keyboard shortcuts keys not available later versions "
+       "disabled context help"},
+      {kHelpTopicBase + kIdCloseSelectedFiles, "close-selected-files.html", "Close Selected Files",
+       "close remove delete spectra selection del ctrl+x file menu"},
+      {kHelpTopicBase + kIdFileNew, "new.html", "New",
+       "new clear workspace start empty ctrl+n file menu"},
+      {kHelpTopicBase + kIdOpenDataFile, "open-data-file.html", "Open Data File",
+       "open load read spectrum file format text data points wavelength nm columns tab blank "
+       "extension abs.txt ems.txt els.txt absorption emission light source kind header "
+       "refused step evenly spaced ctrl+o file menu"},
+      {kHelpTopicBase + kIdAutoScale, "auto-scale.html", "Auto Scale",
+       "auto scale fit y range peak maximum ctrl+u view menu"},
+      {kHelpTopicBase + kIdResetGraph, "reset-graph.html", "Reset Graph",
+       "reset graph automatic ranges wavelength default ctrl+r view menu"},
+      {kHelpTopicBase + kIdSetGraph, "set-graph.html", "Set Graph",
+       "graph settings dialog title line thickness width dashed scale selection range low high "
+       "x axis y axis values partitions ticks intensity control quantity absorption epsilon "
+       "log epsilon fluorescence intensity irradiance reference spectrum ctrl+g view menu"},
+      {kHelpDataFileWindow, "data-file-window.html", "Data File window",
+       "data file window list entries selection select colours colors paths"},
+      {kHelpSpectraDisplay, "spectra-display.html", "Spectra Display",
+       "spectra display graph plot window curves axes colours colors dashed"},
+      {kHelpUnitsAndQuantities, "units.html", "Units and Quantities",
+       "units x axis wavelength nm wavenumber cm-1 frequency hz energy ev kcal kj kk kelvin "
+       "temperature photon constants conversion planck boltzmann y axis quantity absorbance "
+       "absorption epsilon molar absorptivity extinction coefficient log epsilon fluorescence "
+       "intensity quantum yield area normalised normalized irradiance power of ten"},
+  };
+  return topics;
+}
+
+const HelpTopic* FindHelpTopic(int context) {
+  const auto& topics = HelpTopics();
+  const auto found = std::find_if(topics.begin(), topics.end(), [context](const HelpTopic& topic) {
+    return topic.context == context;
+  });
+  return found == topics.end() ? nullptr : &*found;
+}
+
+const std::vector<HelpGroup>& HelpGroups() {
+  static const std::vector<HelpGroup> groups{
+      {"Getting started",
+       {kHelpOverview, kHelpTopicBase + kIdOpenDataFile, kHelpTopicBase + kIdSetGraph,
+        kHelpUnitsAndQuantities}},
+      {"Windows", {kHelpSpectraDisplay, kHelpDataFileWindow}},
+      {"Commands",
+       {kHelpTopicBase + kIdCloseSelectedFiles, kHelpTopicBase + kIdFileNew,
+        kHelpTopicBase + kIdOpenDataFile, kHelpTopicBase + kIdAutoScale,
+        kHelpTopicBase + kIdResetGraph, kHelpTopicBase + kIdSetGraph}},
+      {"Units and quantities", {kHelpUnitsAndQuantities}},
+      {"About",
+       {kHelpOverview, kHelpToolbar, kHelpBibliography, kHelpDevelopment, kHelpAcknowledgment,
+        kHelpAuthors}},
+  };
+  return groups;
+}
+
+namespace {
+
+std::string Lowercase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') {
+      c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return lower;
+}
+
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t begin = text.find_first_not_of(" \t\r\n", start);
+    if (begin == std::string_view::npos) {
+      break;
+    }
+    const std::size_t end = std::min(text.find_first_of(" \t\r\n", begin), text.size());
+    words.push_back(Lowercase(text.substr(begin, end - begin)));
+    start = end;
+  }
+  return words;
+}
+
+} // namespace
+
+std::vector<const HelpTopic*> SearchHelpTopics(std::string_view query) {
+  const std::vector<std::string> words = Words(query);
+  std::vector<const HelpTopic*> found;
+  for (const HelpTopic& topic : HelpTopics()) {
+    const std::string text = Lowercase(std::string(topic.title) + ' ' + topic.keywords);
+    const bool all = std::all_of(words.begin(), words.end(), [&text](const std::string& word) {
+      return text.find(word) != std::string::npos;
+    });
+    if (all) {
+      found.push_back(&topic);
+    }
+  }
+  std::stable_sort(found.begin(), found.end(), [](const HelpTopic* a, const HelpTopic* b) {
+    return Lowercase(a->title) < Lowercase(b->title);
+  });
+  return found;
+}
+
+} // namespace lumivex
