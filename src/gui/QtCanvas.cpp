@@ -1,0 +1,114 @@
+#include "QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace lumivex::gui {
+
+namespace {
+
+QColor ToQColor(Rgb colour) {
+  return {colour.r, colour.g, colour.b};
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect ToQRect(const CRect& rect) {
+  return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter), m_font(m_painter.font()) {
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+  m_painter.setBrush(Qt::NoBrush);
+  SetPen(m_pen);
+}
+
+void QtCanvas::SetPen(const CPen& pen) {
+  m_pen = pen;
+  QPen qpen(ToQColor(pen.colour), pen.width,
+            pen.style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
+            Qt::RoundJoin);
+  qpen.setCosmetic(false);
+  m_painter.setPen(qpen);
+}
+
+void QtCanvas::Line(CPoint from, CPoint to) {
+  m_painter.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void QtCanvas::Polyline(const std::vector<CPoint>& points) {
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const CPoint& point : points) {
+    polygon.append({point.x, point.y});
+  }
+  m_painter.drawPolyline(polygon);
+}
+
+void QtCanvas::SetFont(const CFont& font) {
+  m_font = QFont(QString::fromStdString(font.face));
+  m_font.setPixelSize(std::max(font.height, 1));
+  m_font.setWeight(QFont::Normal);
+  m_font.setStyleHint(QFont::SansSerif);
+  m_escapement = font.escapement;
+}
+
+void QtCanvas::Text(CPoint at, std::string_view text) {
+  const QString string = ToQString(text);
+  const QFontMetrics metrics(m_font, m_painter.device());
+  const int width = metrics.horizontalAdvance(string);
+  int left = 0;
+  switch (m_align) {
+  case TextAlign::LeftTop:
+    break;
+  case TextAlign::CentreTop:
+    left = -width / 2;
+    break;
+  case TextAlign::RightTop:
+    left = -width;
+    break;
+  }
+  m_painter.save();
+  m_painter.setFont(m_font);
+  m_painter.setPen(ToQColor(m_textColour));
+  // The text is laid out horizontally with its cell's top at the origin, then turned
+  // about the reference point: an escapement of 900 reads upward.
+  m_painter.translate(at.x, at.y);
+  if (m_escapement != 0) {
+    m_painter.rotate(-m_escapement / 10.0);
+  }
+  m_painter.drawText(QPoint(left, metrics.ascent()), string);
+  m_painter.restore();
+}
+
+CSize QtCanvas::TextExtent(std::string_view text) const {
+  const QFontMetrics metrics(m_font, m_painter.device());
+  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+void QtCanvas::FillRect(const CRect& rect, Rgb colour) {
+  m_painter.fillRect(ToQRect(rect), ToQColor(colour));
+}
+
+void QtCanvas::FocusRect(const CRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) {
+    return;
+  }
+  m_painter.save();
+  QPen dotted(Qt::black, 1, Qt::DotLine);
+  dotted.setCosmetic(true);
+  m_painter.setPen(dotted);
+  m_painter.drawRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1);
+  m_painter.restore();
+}
+
+} // namespace lumivex::gui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/Canvas.h"
+
+#include <QFont>
+
+class QPainter;
+
+namespace lumivex::gui {
+
+/// The engine's canvas over a QPainter: a window, an image, a printer or a PDF page.
+/// Lines are drawn without antialiasing so plots stay crisp; text is antialiased.
+class QtCanvas final : public Canvas {
+public:
+  explicit QtCanvas(QPainter& painter);
+
+  void SetPen(const CPen& pen) override;
+  [[nodiscard]] CPen Pen() const override { return m_pen; }
+  void Line(CPoint from, CPoint to) override;
+  void Polyline(const std::vector<CPoint>& points) override;
+
+  void SetFont(const CFont& font) override;
+  void SetTextAlign(TextAlign align) override { m_align = align; }
+  [[nodiscard]] TextAlign GetTextAlign() const override { return m_align; }
+  void SetTextColour(Rgb colour) override { m_textColour = colour; }
+  void Text(CPoint at, std::string_view text) override;
+  [[nodiscard]] CSize TextExtent(std::string_view text) const override;
+
+  void FillRect(const CRect& rect, Rgb colour) override;
+  void FocusRect(const CRect& rect) override;
+
+private:
+  QPainter& m_painter;
+  CPen m_pen;
+  QFont m_font;
+  int m_escapement = 0;
+  TextAlign m_align = TextAlign::LeftTop;
+  Rgb m_textColour;
+};
+
+} // namespace lumivex::gui
