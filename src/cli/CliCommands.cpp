@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 
+#include "CliSupport.h"
 #include "JsonWriter.h"
+#include "PlotCommand.h"
 #include "core/DerivedSpectra.h"
 #include "core/SpectrumFile.h"
 #include "core/Units.h"
@@ -16,80 +18,14 @@ namespace lumivex::cli {
 
 namespace {
 
-/// A usage or input error; its text becomes the one-line message on stderr.
-struct CliError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
 const char* const kUsage =
     "usage: lumivex-cli COMMAND ...\n"
     "  info FILE...                                   points, range, step, peak and area\n"
     "  axis --unit U NM...                            wavelengths in x unit U (0-6)\n"
     "  combine A B [--factor F] [--offset O] --out FILE   A + F*B on A's grid\n"
-    "  scale-shift A [--factor F] [--offset O] --out FILE F*A moved by O nm\n";
-
-/// Positional arguments and "--name value" options of one command.
-struct Arguments {
-  std::vector<std::string> positional;
-  std::map<std::string, std::string> options;
-
-  [[nodiscard]] std::optional<std::string> Option(const std::string& name) const {
-    const auto found = options.find(name);
-    return found == options.end() ? std::nullopt : std::optional(found->second);
-  }
-};
-
-Arguments Parse(const std::vector<std::string>& args, std::size_t first,
-                const std::vector<std::string>& known) {
-  Arguments parsed;
-  for (std::size_t i = first; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.size() > 2 && arg.starts_with("--")) {
-      const std::string name = arg.substr(2);
-      if (std::find(known.begin(), known.end(), name) == known.end()) {
-        throw CliError("unknown option " + arg);
-      }
-      if (i + 1 >= args.size()) {
-        throw CliError("option " + arg + " needs a value");
-      }
-      parsed.options[name] = args[++i];
-    } else {
-      parsed.positional.push_back(arg);
-    }
-  }
-  return parsed;
-}
-
-float ParseNumber(const std::string& text, const std::string& what) {
-  float value = 0.0f;
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (begin != end && *begin == '+') {
-    ++begin;
-  }
-  const auto [last, error] = std::from_chars(begin, end, value);
-  if (error != std::errc() || last != end || !std::isfinite(value)) {
-    throw CliError(what + " is not a number: '" + text + "'");
-  }
-  return value;
-}
-
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') {
-      c = ' ';
-    }
-  }
-  return text;
-}
-
-CSpectrum ReadOrThrow(const std::string& path) {
-  SpectrumReadResult result = ReadSpectrumFile(path);
-  if (!result.Ok()) {
-    throw CliError(OneLine(result.message));
-  }
-  return std::move(result.spectrum);
-}
+    "  scale-shift A [--factor F] [--offset O] --out FILE F*A moved by O nm\n"
+    "  plot FILE... --out PATH [--unit U] [--width W --height H] [--title T]\n"
+    "                                                 the Spectra Display as PNG or BMP\n";
 
 void WriteInfo(JsonWriter& json, CSpectrum& spectrum) {
   json.BeginObject();
@@ -135,11 +71,7 @@ std::string Axis(const std::vector<std::string>& args) {
   if (!unitText) {
     throw CliError("axis needs --unit U (0-6)");
   }
-  const float unitNumber = ParseNumber(*unitText, "--unit");
-  const int code = static_cast<int>(unitNumber);
-  if (static_cast<float>(code) != unitNumber || code < 0 || code >= kXUnitCount) {
-    throw CliError("--unit must be a whole number from 0 to 6: '" + *unitText + "'");
-  }
+  const int code = ParseUnit(*unitText);
   if (parsed.positional.empty()) {
     throw CliError("axis needs at least one wavelength NM");
   }
@@ -170,7 +102,7 @@ std::string Axis(const std::vector<std::string>& args) {
 std::string WriteDerived(const std::unique_ptr<CSpectrum>& derived, const Arguments& parsed) {
   const std::optional<std::string> out = parsed.Option("out");
   if (!derived) {
-    throw CliError("the spectra cannot be combined: their grid would be empty or too large");
+    throw CliError("no spectrum can be derived: its grid would be empty or too large");
   }
   const WriteResult written = WriteSpectrumFile(*derived, *out);
   if (!written.ok) {
@@ -193,11 +125,6 @@ Arguments ParseDerived(const std::vector<std::string>& args, std::size_t inputs,
     throw CliError(std::string(command) + " needs --out FILE");
   }
   return parsed;
-}
-
-float OptionNumber(const Arguments& parsed, const std::string& name, float fallback) {
-  const std::optional<std::string> text = parsed.Option(name);
-  return text ? ParseNumber(*text, "--" + name) : fallback;
 }
 
 std::string Combine(const std::vector<std::string>& args) {
@@ -223,8 +150,11 @@ std::string ScaleShift(const std::vector<std::string>& args) {
 
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
   using Command = std::function<std::string(const std::vector<std::string>&)>;
-  static const std::map<std::string, Command> commands{
-      {"info", Info}, {"axis", Axis}, {"combine", Combine}, {"scale-shift", ScaleShift}};
+  static const std::map<std::string, Command> commands{{"info", Info},
+                                                       {"axis", Axis},
+                                                       {"combine", Combine},
+                                                       {"scale-shift", ScaleShift},
+                                                       {"plot", Plot}};
   out.clear();
   err.clear();
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -1,0 +1,122 @@
+// Drawing the Spectra Display with 30 spectra into a 1920 x 1080 image. The curve painter
+// samples every pixel column once per spectrum, so a frame must cost the same for 1,000
+// and for 1,000,000 points per spectrum. After the runs the program prints the time per
+// frame of both and their ratio, and exits non-zero when the large frame exceeds 16 ms or
+// the ratio exceeds 1.5.
+
+#include "QtCanvas.h"
+#include "core/LumivexData.h"
+#include "ui/GraphPainter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace lumivex;
+
+constexpr int kSpectra = 30;
+
+// Thirty absorption and emission bands from 200 to 1200 nm, each with `points` points.
+std::unique_ptr<CLumivexData> MakeWorkspace(int points) {
+  auto data = std::make_unique<CLumivexData>();
+  const float step = 1000.0f / static_cast<float>(points - 1);
+  for (int s = 0; s < kSpectra; ++s) {
+    auto spectrum = std::make_unique<CSpectrum>();
+    spectrum->m_kind = s % 2 == 0 ? SpectrumKind::Absorption : SpectrumKind::Emission;
+    spectrum->m_points.reserve(static_cast<std::size_t>(points));
+    const double centre = 300.0 + 25.0 * s;
+    for (int i = 0; i < points; ++i) {
+      const float x = 200.0f + static_cast<float>(i) * step;
+      const auto y = static_cast<float>(std::exp(-std::pow((x - centre) / 40.0, 2)));
+      spectrum->m_points.push_back({x, y});
+      if (y > spectrum->m_peakY) {
+        spectrum->m_peakY = y;
+        spectrum->m_peakX = x;
+      }
+    }
+    spectrum->m_xStep = step;
+    data->m_absorptionMax = std::max(data->m_absorptionMax, spectrum->m_peakY);
+    data->m_emissionMax = std::max(data->m_emissionMax, spectrum->m_peakY);
+    data->m_spectra.push_back(std::move(spectrum));
+  }
+  data->m_xMin = 200.0f;
+  data->m_xMax = 1200.0f;
+  data->m_title = "Thirty bands";
+  return data;
+}
+
+void BM_DrawGraph(benchmark::State& state) {
+  const auto data = MakeWorkspace(static_cast<int>(state.range(0)));
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    gui::QtCanvas canvas(painter);
+    const GraphGeometry geometry = DrawGraph(*data, canvas, {1920, 1080}, false);
+    benchmark::DoNotOptimize(geometry);
+  }
+}
+
+BENCHMARK(BM_DrawGraph)
+    ->Arg(1000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(3);
+
+// Console output as usual, and the best time per frame of each size kept.
+class FrameReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+        const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+        const std::string name = run.run_name.args;
+        const auto [entry, added] = m_seconds.emplace(name, seconds);
+        if (!added && seconds < entry->second) {
+          entry->second = seconds;
+        }
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  [[nodiscard]] double Seconds(const std::string& args) const {
+    const auto found = m_seconds.find(args);
+    return found == m_seconds.end() ? 0.0 : found->second;
+  }
+
+private:
+  std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  FrameReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  const double small = reporter.Seconds("1000");
+  const double large = reporter.Seconds("1000000");
+  if (small <= 0.0 || large <= 0.0) {
+    return 0;
+  }
+  std::printf("frame: %.2f ms with 1,000 points, %.2f ms with 1,000,000 points per spectrum; "
+              "ratio %.2f (targets: under 16 ms, ratio at most 1.5)\n",
+              small * 1e3, large * 1e3, large / small);
+  return large < 0.016 && large / small <= 1.5 ? 0 : 1;
+}
