@@ -7,6 +7,8 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+
 namespace lumivex::cli {
 
 namespace {
@@ -21,6 +23,13 @@ void EnsureGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  // Standard error carries this program's one-line errors only: Qt's notes about the
+  // environment (no runtime folder, no window manager) are dropped.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+      std::fprintf(stderr, "lumivex-cli: %s\n", qPrintable(message));
+    }
+  });
   static int argc = 1;
   static char name[] = "lumivex-cli";
   static char* argv[] = {name, nullptr};

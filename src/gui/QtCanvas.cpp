@@ -56,9 +56,18 @@ void QtCanvas::Polyline(const std::vector<CPoint>& points) {
 
 void QtCanvas::SetFont(const CFont& font) {
   m_font = QFont(QString::fromStdString(font.face));
-  m_font.setPixelSize(std::max(font.height, 1));
+  const int height = std::max(font.height, 1);
+  m_font.setPixelSize(height);
   m_font.setWeight(QFont::Normal);
   m_font.setStyleHint(QFont::SansSerif);
+  // The height asked for is the whole character cell, accents and descenders included;
+  // Qt's pixel size is the em, which is smaller. Shrink the em until the cell fits.
+  const qreal cell = QFontMetricsF(m_font, m_painter.device()).height();
+  int em = std::max(1, static_cast<int>(height * height / cell));
+  m_font.setPixelSize(em);
+  while (em > 1 && QFontMetrics(m_font, m_painter.device()).height() > height) {
+    m_font.setPixelSize(--em);
+  }
   m_escapement = font.escapement;
 }
 
