@@ -86,25 +86,23 @@ JsonWriter& JsonWriter::String(std::string_view value) {
   return *this;
 }
 
+namespace {
+
+// Shortest text that reads back as the same value.
+std::string ShortestText(float value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return {buffer, result.ptr};
+}
+
+} // namespace
+
 JsonWriter& JsonWriter::Number(float value) {
   if (!std::isfinite(value)) {
     return Null();
   }
   BeforeValue();
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  m_text.append(buffer, result.ptr);
-  return *this;
-}
-
-JsonWriter& JsonWriter::Number(double value) {
-  if (!std::isfinite(value)) {
-    return Null();
-  }
-  BeforeValue();
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  m_text.append(buffer, result.ptr);
+  m_text += ShortestText(value);
   return *this;
 }
 

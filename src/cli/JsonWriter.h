@@ -17,7 +17,6 @@ public:
   JsonWriter& Key(std::string_view key);
   JsonWriter& String(std::string_view value);
   JsonWriter& Number(float value);
-  JsonWriter& Number(double value);
   JsonWriter& Integer(long long value);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();

@@ -41,8 +41,27 @@ bool ForEachGridPoint(float lo, float hi, float step, bool descending, Visit vis
   return true;
 }
 
-void RaiseIntensityMax(CLumivexData& document, float value) {
-  document.m_intensityMax = std::max(document.m_intensityMax, value);
+// A derived database absorption spectrum's epsilon, its wavelength and the epsilon at the
+// peak that follows from them.
+void SetEpsilon(CSpectrum& c, float epsilon, float wavelength) {
+  c.m_epsilonWavelength = wavelength;
+  c.m_epsilon = epsilon;
+  c.m_epsilonPeak = RatioOrZero(c.m_peakY * c.m_epsilon, c.Interpolate(c.m_epsilonWavelength));
+}
+
+// The area-normalised peak of a derived emission spectrum: its peak itself while the
+// intensity display is in force (the values are already normalised), else the peak over
+// the area for a database spectrum. The document's intensity maximum rises to it.
+void NormaliseEmission(CLumivexData& document, CSpectrum& c, bool intensityShown) {
+  if (intensityShown) {
+    c.m_normalizedPeak = c.m_peakY;
+  } else if (c.m_fromDatabase) {
+    c.m_area = c.Area();
+    c.m_normalizedPeak = RatioOrZero(c.m_peakY, c.m_area);
+  } else {
+    return;
+  }
+  document.m_intensityMax = std::max(document.m_intensityMax, c.m_normalizedPeak);
 }
 
 } // namespace
@@ -85,19 +104,11 @@ std::unique_ptr<CSpectrum> CombineSpectra(CLumivexData& document, CSpectrum& a, 
   c->m_quantumYield = 1.0f;
   c->m_area = 1.0f;
   if (c->m_kind == SpectrumKind::Absorption && c->m_fromDatabase) {
-    c->m_epsilonWavelength = a.m_epsilonWavelength;
     const float bRatio =
         RatioOrZero(b.Interpolate(a.m_epsilonWavelength), b.Interpolate(b.m_epsilonWavelength));
-    c->m_epsilon = a.m_epsilon + factor * b.m_epsilon * bRatio;
-    c->m_epsilonPeak =
-        RatioOrZero(c->m_peakY * c->m_epsilon, c->Interpolate(c->m_epsilonWavelength));
-  } else if (c->m_kind == SpectrumKind::Emission && document.m_showIntensity) {
-    c->m_normalizedPeak = c->m_peakY;
-    RaiseIntensityMax(document, c->m_normalizedPeak);
-  } else if (c->m_kind == SpectrumKind::Emission && c->m_fromDatabase) {
-    c->m_area = c->Area();
-    c->m_normalizedPeak = RatioOrZero(c->m_peakY, c->m_area);
-    RaiseIntensityMax(document, c->m_normalizedPeak);
+    SetEpsilon(*c, a.m_epsilon + factor * b.m_epsilon * bRatio, a.m_epsilonWavelength);
+  } else if (c->m_kind == SpectrumKind::Emission) {
+    NormaliseEmission(document, *c, document.m_showIntensity != 0);
   }
   return c;
 }
@@ -123,18 +134,9 @@ std::unique_ptr<CSpectrum> ScaleShiftSpectrum(CLumivexData& document, CSpectrum&
   }
   c->m_peakY = peak;
   if (c->m_kind == SpectrumKind::Absorption && c->m_fromDatabase) {
-    c->m_epsilonWavelength = a.m_epsilonWavelength;
-    c->m_epsilon = factor * a.m_epsilon;
-    c->m_epsilonPeak =
-        RatioOrZero(c->m_peakY * c->m_epsilon, c->Interpolate(c->m_epsilonWavelength));
-  } else if (c->m_kind == SpectrumKind::Emission && document.m_showFluorescence &&
-             document.m_showIntensity) {
-    c->m_normalizedPeak = c->m_peakY;
-    RaiseIntensityMax(document, c->m_normalizedPeak);
-  } else if (c->m_kind == SpectrumKind::Emission && c->m_fromDatabase) {
-    c->m_area = c->Area();
-    c->m_normalizedPeak = RatioOrZero(c->m_peakY, c->m_area);
-    RaiseIntensityMax(document, c->m_normalizedPeak);
+    SetEpsilon(*c, factor * a.m_epsilon, a.m_epsilonWavelength);
+  } else if (c->m_kind == SpectrumKind::Emission) {
+    NormaliseEmission(document, *c, document.m_showFluorescence && document.m_showIntensity);
   }
   return c;
 }
