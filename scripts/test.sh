@@ -14,4 +14,5 @@ cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DLUMIVEX_SANITIZE=ON -DLUMIVEX_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$root/build-sanitize" --target lumivex_engine_tests lumivex_cli_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -L 'engine|cli'
