@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CliSupport.h"
+#include "DatabaseCommands.h"
 #include "JsonWriter.h"
 #include "PlotCommand.h"
 #include "core/DerivedSpectra.h"
@@ -25,7 +26,11 @@ const char* const kUsage =
     "  combine A B [--factor F] [--offset O] --out FILE   A + F*B on A's grid\n"
     "  scale-shift A [--factor F] [--offset O] --out FILE F*A moved by O nm\n"
     "  plot FILE... --out PATH [--unit U] [--width W --height H] [--title T]\n"
-    "                                                 the Spectra Display as PNG or BMP\n";
+    "                                                 the Spectra Display as PNG or BMP\n"
+    "  db list DB [--alphabetical] [--class NAME...]  record names and numbers\n"
+    "  db show DB N                                   the values and files of record N\n"
+    "  db add DB [--create] --set KEY=VALUE... [--abs-file F] [--ems-file F] [--ls-file F]\n"
+    "         [--structure F]                         appends a record\n";
 
 void WriteInfo(JsonWriter& json, CSpectrum& spectrum) {
   json.BeginObject();
@@ -150,11 +155,9 @@ std::string ScaleShift(const std::vector<std::string>& args) {
 
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
   using Command = std::function<std::string(const std::vector<std::string>&)>;
-  static const std::map<std::string, Command> commands{{"info", Info},
-                                                       {"axis", Axis},
-                                                       {"combine", Combine},
-                                                       {"scale-shift", ScaleShift},
-                                                       {"plot", Plot}};
+  static const std::map<std::string, Command> commands{
+      {"info", Info}, {"axis", Axis},  {"combine", Combine}, {"scale-shift", ScaleShift},
+      {"plot", Plot}, {"db", Database}};
   out.clear();
   err.clear();
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

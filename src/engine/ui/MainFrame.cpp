@@ -1,6 +1,7 @@
 #include "ui/MainFrame.h"
 
 #include "core/OpenDataFile.h"
+#include "core/ProfileFile.h"
 #include "core/Units.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
@@ -209,6 +210,40 @@ void CMainFrame::OnOpenDataFile() {
     break;
   }
   m_views.InvalidateGraph();
+}
+
+bool CMainFrame::LoadCurrentRecord(int index) {
+  if (index == -1) {
+    const std::vector<int> selection = Selection();
+    index = selection.empty() ? 0 : selection.back();
+  }
+  const CSpectrum* spectrum = m_pData->At(index);
+  if (spectrum == nullptr) {
+    return false;
+  }
+  m_currentRecord = spectrum->m_recordNumber;
+  m_record = ReadRecord(*CProfileCache::Shared().Get(m_databasePath), m_currentRecord);
+  return true;
+}
+
+void CMainFrame::OpenRecordSpectrum() {
+  const std::string value =
+      RecordFileValue(*CProfileCache::Shared().Get(m_databasePath), m_databaseRecord,
+                      SectionOfKind(m_databaseSpectrumKind));
+  m_databaseSpectrumPath = RecordFilePath(m_databaseFolder, value);
+  m_openFromDatabase = 1;
+  OnOpenDataFile();
+}
+
+std::string CMainFrame::RecordAbsorptionFilePath(int record) const {
+  return RecordFilePath(m_databaseFolder,
+                        RecordFileValue(*CProfileCache::Shared().Get(m_databasePath), record,
+                                        RecordSection::Absorption));
+}
+
+int CMainFrame::MissingSpectrumFiles() const {
+  return lumivex::MissingSpectrumFiles(*CProfileCache::Shared().Get(m_databasePath),
+                                       m_databaseRecord);
 }
 
 void CMainFrame::OnSetGraph() {

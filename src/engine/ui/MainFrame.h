@@ -3,6 +3,7 @@
 #include "core/Canvas.h"
 #include "core/LumivexData.h"
 #include "core/Prompts.h"
+#include "database/DatabaseRecord.h"
 #include "ui/FrameViews.h"
 #include "ui/SpectrumList.h"
 
@@ -57,6 +58,18 @@ public:
   /// The help topic a command opens, or 0 when it opens none.
   [[nodiscard]] static int HelpTopicOfCommand(int id);
 
+  /// Loads the database record of a workspace spectrum into m_record and its number into
+  /// m_currentRecord. Index -1 takes the last selected Data File entry, or the first
+  /// spectrum when none is selected. False, changing nothing, when there is no such spectrum.
+  bool LoadCurrentRecord(int index);
+  /// Opens the spectrum file that record m_databaseRecord names in the section chosen by
+  /// m_databaseSpectrumKind, through Open Data File in its database mode.
+  void OpenRecordSpectrum();
+  /// The database folder followed by the Absorption "File" value of a record.
+  [[nodiscard]] std::string RecordAbsorptionFilePath(int record) const;
+  /// Which spectra record m_databaseRecord lacks: 1 absorption, 2 emission, 4 light source.
+  [[nodiscard]] int MissingSpectrumFiles() const;
+
   std::unique_ptr<CLumivexData> m_pData;
   CSpectrumList m_fileList; ///< the Data File list; entry i is workspace position i
   int m_framesCreated = 0;
@@ -72,6 +85,7 @@ public:
   int m_databaseRecord = 0;
   int m_skipNextMove = 0;
   int m_currentRecord = 0;
+  DatabaseRecord m_record; ///< the current record, loaded by LoadCurrentRecord
   /// Folder of the help topics; "Lumivex online" opens its contents page in the browser.
   std::string m_helpFolder;
 
