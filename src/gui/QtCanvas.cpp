@@ -1,11 +1,15 @@
 #include "QtCanvas.h"
 
+#include "database/Dib.h"
+
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace lumivex::gui {
 
@@ -118,6 +122,25 @@ void QtCanvas::FocusRect(const CRect& rect) {
   m_painter.setPen(dotted);
   m_painter.drawRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1);
   m_painter.restore();
+}
+
+void QtCanvas::StretchImage(const CRect& target, const RgbImage& image) {
+  const RgbImage scaled = ScaleImage(image, {target.Width(), target.Height()});
+  if (scaled.pixels.empty()) {
+    return;
+  }
+  QImage picture(scaled.width, scaled.height, QImage::Format_RGB888);
+  for (int y = 0; y < scaled.height; ++y) {
+    uchar* line = picture.scanLine(y);
+    const std::size_t first = static_cast<std::size_t>(y) * static_cast<std::size_t>(scaled.width);
+    for (std::size_t x = 0; x < static_cast<std::size_t>(scaled.width); ++x) {
+      const Rgb& pixel = scaled.pixels[first + x];
+      line[3 * x] = pixel.r;
+      line[3 * x + 1] = pixel.g;
+      line[3 * x + 2] = pixel.b;
+    }
+  }
+  m_painter.drawImage(QPoint(target.left, target.top), picture);
 }
 
 } // namespace lumivex::gui

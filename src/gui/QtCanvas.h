@@ -28,6 +28,9 @@ public:
 
   void FillRect(const CRect& rect, Rgb colour) override;
   void FocusRect(const CRect& rect) override;
+  /// Scales the picture to the rectangle's size by nearest neighbour (ScaleImage), so
+  /// every surface shows the same pixels, and draws it there.
+  void StretchImage(const CRect& target, const RgbImage& image) override;
 
 private:
   QPainter& m_painter;

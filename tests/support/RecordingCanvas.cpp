@@ -60,6 +60,11 @@ void RecordingCanvas::FocusRect(const CRect& rect) {
   Record(CanvasOpKind::FocusRect, {{rect.left, rect.top}, {rect.right, rect.bottom}});
 }
 
+void RecordingCanvas::StretchImage(const CRect& target, const RgbImage& image) {
+  Record(CanvasOpKind::StretchImage, {{target.left, target.top}, {target.right, target.bottom}});
+  m_ops.back().image = image;
+}
+
 std::vector<CanvasOp> RecordingCanvas::OpsOfKind(CanvasOpKind kind) const {
   std::vector<CanvasOp> ops;
   std::copy_if(m_ops.begin(), m_ops.end(), std::back_inserter(ops),
@@ -80,6 +85,7 @@ bool RecordingCanvas::DrewAnything() const {
     case CanvasOpKind::Text:
     case CanvasOpKind::FillRect:
     case CanvasOpKind::FocusRect:
+    case CanvasOpKind::StretchImage:
       return true;
     case CanvasOpKind::SetPen:
     case CanvasOpKind::SetFont:

@@ -20,6 +20,7 @@ enum class CanvasOpKind {
   Text,
   FillRect,
   FocusRect,
+  StretchImage,
 };
 
 /// One recorded canvas call with the drawing state it ran under. Every operation carries
@@ -27,8 +28,9 @@ enum class CanvasOpKind {
 /// calls: the state after the call), so a test can ask how anything was drawn.
 struct CanvasOp {
   CanvasOpKind kind = CanvasOpKind::Line;
-  /// Line: from and to; Polyline: its points; Text: the reference point; FillRect and
-  /// FocusRect: top-left and bottom-right corners. Empty for the Set... calls.
+  /// Line: from and to; Polyline: its points; Text: the reference point; FillRect,
+  /// FocusRect and StretchImage: top-left and bottom-right corners. Empty for the Set...
+  /// calls.
   std::vector<CPoint> points;
   std::string text; ///< Text only
   CPen pen;
@@ -36,6 +38,7 @@ struct CanvasOp {
   TextAlign align = TextAlign::LeftTop;
   /// The fill colour for FillRect, else the text colour.
   Rgb colour;
+  RgbImage image{}; ///< StretchImage only: the picture as given
 };
 
 /// A text as drawn: the string, its reference point and the state it was drawn with.
@@ -86,6 +89,7 @@ public:
 
   void FillRect(const CRect& rect, Rgb colour) override;
   void FocusRect(const CRect& rect) override;
+  void StretchImage(const CRect& target, const RgbImage& image) override;
 
   /// The current font (the canvas interface has no getter for it).
   [[nodiscard]] const CFont& Font() const { return m_font; }
@@ -96,7 +100,7 @@ public:
   [[nodiscard]] std::vector<CanvasOp> OpsOfKind(CanvasOpKind kind) const;
   /// How many calls of a kind were made.
   [[nodiscard]] int Count(CanvasOpKind kind) const;
-  /// True when anything visible was drawn: a line, polyline, text or rectangle.
+  /// True when anything visible was drawn: a line, polyline, text, rectangle or picture.
   [[nodiscard]] bool DrewAnything() const;
 
   /// Every text drawn, in order.

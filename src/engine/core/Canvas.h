@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Bitmap.h"
 #include "core/LumivexData.h"
 
 #include <string>
@@ -80,6 +81,9 @@ public:
 
   virtual void FillRect(const CRect& rect, Rgb colour) = 0;
   virtual void FocusRect(const CRect& rect) = 0;
+
+  /// Draws the whole picture stretched (or shrunk) to fill the rectangle.
+  virtual void StretchImage(const CRect& target, const RgbImage& image) = 0;
 };
 
 /// Saves and restores a canvas's pen around a scope.
