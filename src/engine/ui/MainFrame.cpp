@@ -21,6 +21,7 @@ constexpr const char* kOpenDataFileInfo =
 constexpr const char* kOpenDataFileFilter =
     "Text files (*.txt) | *.txt|Emission files (*.ems.txt)|*.ems.txt | Absorption files "
     "(*.abs.txt) | *.abs.txt | Light Source files (*.els.txt) | *.els.txt|All files (*.*)|*.*||";
+constexpr const char* kDatabaseFilter = "Database files (*.db)|*.db|All files (*.*)|*.*||";
 constexpr const char* kSetGraphNeedsSelection =
     "At least one spectrum file must be selected for 'Graph Settings'.  Please select a spectrum "
     "in the Data File window.";
@@ -34,7 +35,8 @@ float LogOrZero(float value) {
 } // namespace
 
 CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
-    : m_pData(std::make_unique<CLumivexData>()), m_prompts(prompts), m_views(views) {}
+    : m_pData(std::make_unique<CLumivexData>()), m_databaseList(prompts, *this), m_prompts(prompts),
+      m_views(views) {}
 
 bool CMainFrame::Execute(int id) {
   if (!IsCommandAvailable(id)) {
@@ -224,6 +226,43 @@ bool CMainFrame::LoadCurrentRecord(int index) {
   m_currentRecord = spectrum->m_recordNumber;
   m_record = ReadRecord(*CProfileCache::Shared().Get(m_databasePath), m_currentRecord);
   return true;
+}
+
+void CMainFrame::OnOpenDatabase() {
+  std::string path;
+  if (m_openMoleculeDatabase != 0 || m_openSolarDatabase != 0) {
+    const MasterDatabase kind =
+        m_openSolarDatabase != 0 ? MasterDatabase::Solar : MasterDatabase::Molecule;
+    path = FindMasterDatabase(m_programFolder, kind);
+    if (path.empty()) {
+      // Not installed: the database stays the expected master file, listed empty.
+      path = MasterDatabasePath(m_programFolder, kind);
+    }
+  } else {
+    FileDialogRequest dialog;
+    dialog.filter = kDatabaseFilter;
+    dialog.defaultExtension = "db";
+    const std::optional<std::string> chosen = m_prompts.OpenFile(dialog);
+    if (!chosen || chosen->empty()) {
+      return;
+    }
+    path = *chosen;
+  }
+  m_openMoleculeDatabase = 0;
+  m_openSolarDatabase = 0;
+  m_databasePath = path;
+  m_databaseFolder = DatabaseFolder(path);
+  m_databaseList.Open(m_databaseFolder, m_databasePath);
+}
+
+void CMainFrame::OnOpenMasterMoleculeDatabase() {
+  m_openMoleculeDatabase = 1;
+  OnOpenDatabase();
+}
+
+void CMainFrame::OnOpenMasterSolarDatabase() {
+  m_openSolarDatabase = 1;
+  OnOpenDatabase();
 }
 
 void CMainFrame::OpenRecordSpectrum() {

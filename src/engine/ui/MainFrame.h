@@ -4,6 +4,7 @@
 #include "core/LumivexData.h"
 #include "core/Prompts.h"
 #include "database/DatabaseRecord.h"
+#include "database/StructureDlg.h"
 #include "ui/FrameViews.h"
 #include "ui/SpectrumList.h"
 
@@ -39,6 +40,12 @@ public:
   void OnSetGraph();
   void OnAutoScale();
   void OnResetGraph();
+  /// Open Database: a master database when a master flag is set (solar before molecule),
+  /// otherwise a file the user chooses; cancelling keeps the current database. The database
+  /// list window is filled from the new database.
+  void OnOpenDatabase();
+  void OnOpenMasterMoleculeDatabase();
+  void OnOpenMasterSolarDatabase();
 
   /// The usage prompt of module commands: an information box with "Help" (answers 1) and
   /// "OK" (answers 2).
@@ -88,6 +95,10 @@ public:
   DatabaseRecord m_record; ///< the current record, loaded by LoadCurrentRecord
   /// Folder of the help topics; "Lumivex online" opens its contents page in the browser.
   std::string m_helpFolder;
+  /// Folder of the program's executable, below which the master databases lie.
+  std::string m_programFolder;
+  /// The database list window's model.
+  CStructureDlg m_databaseList;
 
 private:
   /// Adds the Data File entry of the workspace's newest spectrum and selects it alone.
