@@ -99,35 +99,55 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view content
   return {true, {}};
 }
 
-FileStatus ReadWholeFile(const std::string& path, std::string& contents) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+CInputFile::~CInputFile() {
+  if (m_fd >= 0) {
+    ::close(m_fd);
+  }
+}
+
+FileStatus CInputFile::Open(const std::string& path) {
+  m_path = path;
+  m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (m_fd < 0) {
     return Failure("Cannot open", path, errno);
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  if (::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode)) {
     const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-    ::close(fd);
+    ::close(m_fd);
+    m_fd = -1;
     return Failure("Cannot open", path, error);
+  }
+  m_size = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  return {true, {}};
+}
+
+FileStatus CInputFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
+  for (;;) {
+    const ssize_t count = ::read(m_fd, buffer, capacity);
+    if (count >= 0) {
+      got = static_cast<std::size_t>(count);
+      return {true, {}};
+    }
+    if (errno != EINTR) {
+      return Failure("Cannot read", m_path, errno);
+    }
+  }
+}
+
+FileStatus ReadWholeFile(const std::string& path, std::string& contents) {
+  CInputFile file;
+  if (FileStatus opened = file.Open(path); !opened.ok) {
+    return opened;
   }
   contents.clear();
   char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) {
-      continue;
+  for (std::size_t got = 1; got > 0;) {
+    if (FileStatus read = file.Read(buffer, sizeof buffer, got); !read.ok) {
+      return read;
     }
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
-      return Failure("Cannot read", path, error);
-    }
-    if (got == 0) {
-      break;
-    }
-    contents.append(buffer, static_cast<std::size_t>(got));
+    contents.append(buffer, got);
   }
-  ::close(fd);
   return {true, {}};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,26 @@ struct FileStatus {
 /// A symbolic link is followed and its target replaced; an existing file keeps its
 /// permission bits.
 [[nodiscard]] FileStatus WriteFileAtomically(const std::string& path, std::string_view contents);
+
+/// A file open for reading, closed with the object. Folders are refused.
+class CInputFile {
+public:
+  CInputFile() = default;
+  ~CInputFile();
+  CInputFile(const CInputFile&) = delete;
+  CInputFile& operator=(const CInputFile&) = delete;
+
+  [[nodiscard]] FileStatus Open(const std::string& path);
+  /// The file's size when it was opened.
+  [[nodiscard]] std::size_t Size() const { return m_size; }
+  /// Reads up to `capacity` bytes into `buffer`; `got` is 0 at the end of the file.
+  [[nodiscard]] FileStatus Read(char* buffer, std::size_t capacity, std::size_t& got);
+
+private:
+  int m_fd = -1;
+  std::size_t m_size = 0;
+  std::string m_path;
+};
 
 /// Reads a whole file into `contents`.
 [[nodiscard]] FileStatus ReadWholeFile(const std::string& path, std::string& contents);

@@ -1,16 +1,13 @@
 #include "core/DerivedSpectra.h"
 
+#include "core/Numbers.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace lumivex {
 
 namespace {
-
-float RatioOrZero(float numerator, float denominator) {
-  const float ratio = numerator / denominator;
-  return std::isfinite(ratio) ? ratio : 0.0f;
-}
 
 std::unique_ptr<CSpectrum> StartFrom(const CSpectrum& a) {
   auto c = std::make_unique<CSpectrum>();

@@ -1,5 +1,7 @@
 #include "core/OpenDataFile.h"
 
+#include "core/Numbers.h"
+
 #include "core/ProfileFile.h"
 #include "core/SpectrumFile.h"
 
@@ -26,11 +28,6 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 std::string ReplacedAll(std::string text, const std::string& from, const std::string& to) {
   ReplaceAll(text, from, to);
   return text;
-}
-
-float RatioOrZero(float numerator, float denominator) {
-  const float ratio = numerator / denominator;
-  return std::isfinite(ratio) ? ratio : 0.0f;
 }
 
 void TakeRecordValues(CLumivexData& document, CSpectrum& spectrum,

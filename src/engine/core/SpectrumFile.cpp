@@ -10,10 +10,7 @@
 #include <cstring>
 #include <memory>
 
-#include <fcntl.h>
 #include <locale.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace lumivex {
 
@@ -370,42 +367,27 @@ namespace {
 // serves files of any size. Chunks are never cut by a block boundary: the unfinished tail
 // of a block (shorter than one chunk) moves to the front before the next block is read.
 FileStatus ReadPoints(const std::string& path, std::vector<SpectrumPoint>& points) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    return {false, "Cannot open " + path + ": " + std::strerror(errno)};
-  }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-    ::close(fd);
-    return {false, "Cannot open " + path + ": " + std::strerror(error)};
+  CInputFile file;
+  if (FileStatus opened = file.Open(path); !opened.ok) {
+    return opened;
   }
   // Lines as this program writes them take at least 29 characters; reserving for that
   // avoids regrowth for such files.
-  points.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) / 28 + 2);
+  points.reserve(file.Size() / 28 + 2);
   constexpr std::size_t kBlock = 1 << 18;
   const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
   std::size_t filled = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer.get() + filled, kBlock - filled);
-    if (got < 0 && errno == EINTR) {
-      continue;
+  for (bool atEnd = false; !atEnd;) {
+    std::size_t got = 0;
+    if (FileStatus read = file.Read(buffer.get() + filled, kBlock - filled, got); !read.ok) {
+      return read;
     }
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
-      return {false, "Cannot read " + path + ": " + std::strerror(error)};
-    }
-    filled += static_cast<std::size_t>(got);
-    const bool atEnd = got == 0;
+    filled += got;
+    atEnd = got == 0;
     const std::size_t used = ParseSpectrumChunks({buffer.get(), filled}, atEnd, points);
     std::memmove(buffer.get(), buffer.get() + used, filled - used);
     filled -= used;
-    if (atEnd) {
-      break;
-    }
   }
-  ::close(fd);
   return {true, {}};
 }
 

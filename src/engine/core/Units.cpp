@@ -1,5 +1,7 @@
 #include "core/Units.h"
 
+#include "core/Numbers.h"
+
 #include <cmath>
 
 namespace lumivex {
@@ -114,15 +116,6 @@ AxisLabel YAxisLabel(YQuantity quantity, bool logarithmic, bool settingsApplied,
   }
   return {base + " (10", std::to_string(power), ")"};
 }
-
-namespace {
-
-float RatioOrZero(float numerator, float denominator) {
-  const float ratio = numerator / denominator;
-  return std::isfinite(ratio) ? ratio : 0.0f;
-}
-
-} // namespace
 
 float QuantityValue(CSpectrum& spectrum, YQuantity quantity, float y) {
   if (!spectrum.m_fromDatabase) {
