@@ -1,11 +1,15 @@
 #include "CliSupport.h"
 
+#include "core/OpenDataFile.h"
+#include "core/ProfileFile.h"
 #include "core/SpectrumFile.h"
 #include "core/Units.h"
+#include "database/DatabaseRecord.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 namespace lumivex::cli {
 
@@ -80,6 +84,52 @@ CSpectrum ReadOrThrow(const std::string& path) {
     throw CliError(OneLine(result.message));
   }
   return std::move(result.spectrum);
+}
+
+std::vector<std::string> SpectrumOptions(const std::string& name) {
+  if (name.empty()) {
+    return {"--db", "--record"};
+  }
+  return {"--" + name, "--" + name + "-db", "--" + name + "-record"};
+}
+
+CSpectrum& OpenSpectrumArgument(CLumivexData& document, const Arguments& parsed,
+                                const std::string& name, int recordKind,
+                                const std::optional<std::string>& file) {
+  const std::string prefix = name.empty() ? "--" : "--" + name + "-";
+  const std::optional<std::string> database = parsed.Option(prefix + "db");
+  const std::optional<std::string> record = parsed.Option(prefix + "record");
+  std::optional<std::string> path = name.empty() ? file : parsed.Option("--" + name);
+  if (!path && !file && !database) {
+    throw CliError("missing " + (name.empty() ? std::string("FILE") : "--" + name) +
+                   " (a file, or " + prefix + "db and " + prefix + "record)");
+  }
+  OpenDataFileResult result;
+  if (database) {
+    if (!record) {
+      throw CliError(prefix + "db needs " + prefix + "record");
+    }
+    if (!std::filesystem::is_regular_file(*database)) {
+      throw CliError("cannot open database " + *database);
+    }
+    const CProfileFile& profile = *CProfileCache::Shared().Get(*database);
+    const int count = RecordCount(profile);
+    const int number = ParseWhole(*record, prefix + "record", 1, std::max(count, 1));
+    const std::string value = RecordFileValue(profile, number, SectionOfKind(recordKind));
+    if (value.empty()) {
+      throw CliError("record " + std::to_string(number) + " of " + *database + " has no " +
+                     KindName(static_cast<SpectrumKind>(recordKind == 2 ? 3 : recordKind)) +
+                     " spectrum");
+    }
+    const DatabaseOpenRequest request{*database, number, 1};
+    result = OpenDataFile(document, RecordFilePath(DatabaseFolder(*database), value), &request);
+  } else {
+    result = OpenDataFile(document, path ? *path : *file);
+  }
+  if (!result.Opened()) {
+    throw CliError(OneLine(result.message));
+  }
+  return *result.spectrum;
 }
 
 } // namespace lumivex::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LumivexData.h"
 #include "core/Spectrum.h"
 
 #include <map>
@@ -39,5 +40,17 @@ struct Arguments {
 [[nodiscard]] std::string OneLine(std::string text);
 /// Reads a spectrum file or fails with the reader's message.
 [[nodiscard]] CSpectrum ReadOrThrow(const std::string& path);
+
+/// The options a spectrum argument NAME may take: "--NAME FILE", or "--NAME-db DB" with
+/// "--NAME-record N" for a record's spectrum. An empty name means "--db" and "--record".
+[[nodiscard]] std::vector<std::string> SpectrumOptions(const std::string& name);
+/// Opens a spectrum argument into the workspace as the program would: a file through Open
+/// Data File, a database record's spectrum of the given kind (0 absorption, 1 emission,
+/// 2 light source) through its database mode, so the record's constants come along. `file`
+/// is the positional file when the argument has no option of its own. Returns the new
+/// spectrum; fails with the reason when neither form is given or the spectrum cannot open.
+CSpectrum& OpenSpectrumArgument(CLumivexData& document, const Arguments& parsed,
+                                const std::string& name, int recordKind,
+                                const std::optional<std::string>& file = std::nullopt);
 
 } // namespace lumivex::cli

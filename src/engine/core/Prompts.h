@@ -11,6 +11,8 @@ enum DialogResult : int {
   kResultCancel = 2,
   kResultHelp = 1, ///< the "Help" button of the usage prompt stands first
   kResultUsageOk = 2,
+  kResultPrint = 3,        ///< a module dialog's "Print" button
+  kResultCreateReport = 4, ///< a module dialog's "Create Report" button
 };
 
 enum class MessageIcon { None, Information, Warning, Error };

@@ -5,6 +5,7 @@
 #include "core/Prompts.h"
 #include "database/DatabaseRecord.h"
 #include "database/StructureDlg.h"
+#include "output/ResultSheet.h"
 #include "ui/FrameViews.h"
 #include "ui/SpectrumList.h"
 
@@ -47,6 +48,13 @@ public:
   void OnOpenMasterMoleculeDatabase();
   void OnOpenMasterSolarDatabase();
 
+  /// Prints one page: the result sheet of module code 1..5 (m_resultSource), an empty page
+  /// for code 6, the graph for any other code.
+  void PrintResults(int moduleCode);
+  /// Writes an HTML report of module code 1..5 (m_resultSource) or 6 (data information
+  /// editor) from a template the user chooses.
+  void WriteHtmlReport(int moduleCode);
+
   /// The usage prompt of module commands: an information box with "Help" (answers 1) and
   /// "OK" (answers 2).
   int HelpMessageBox(const std::string& text, const std::string& caption);
@@ -83,7 +91,7 @@ public:
   int m_openMoleculeDatabase = 0;
   int m_openSolarDatabase = 0;
   /// Module dialogs whose results printing and reports read, by module code 1..5.
-  std::array<CDialogModel*, 6> m_resultSource{};
+  std::array<const CResultSheet*, 6> m_resultSource{};
   int m_openFromDatabase = 0;
   std::string m_databaseFolder;
   std::string m_databasePath;
