@@ -56,6 +56,8 @@ public:
   void ArrangeWindows() override {}
   void InvalidateGraph() override {}
   void FileListChanged() override {}
+  void DatabaseListChanged() override {}
+  void StructureChanged() override {}
 };
 
 // A database of kRecords molecules with every key filled, in kClasses classes written in

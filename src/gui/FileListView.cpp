@@ -130,6 +130,8 @@ void FileListView::StoreSelection() {
   for (int row = 0; row < list.Count(); ++row) {
     list.SetSelected(row, selectionModel()->isRowSelected(row, QModelIndex()));
   }
+  // The database window follows the user's choice with the chosen spectrum's structure.
+  m_frame.Execute(kIdRedrawStructure);
 }
 
 void FileListView::mousePressEvent(QMouseEvent* event) {

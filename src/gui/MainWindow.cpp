@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DatabaseView.h"
 #include "FileListView.h"
 #include "GraphView.h"
 #include "QtPrompts.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
   setWindowTitle(QStringLiteral("LUMIVEX 2.1"));
   setWindowIcon(ToolbarIcon(kIdForster));
   m_frame.m_helpFolder = QFile::encodeName(HelpFolder()).toStdString();
+  m_frame.m_programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
   setCentralWidget(m_mdi);
   m_mdi->viewport()->installEventFilter(this);
   BuildActions();
@@ -200,11 +202,8 @@ void MainWindow::CreateChildWindows() {
   m_graphWindow = AddChild(m_graph, QStringLiteral("Spectra Display"), kIdOpenDataFile, true);
   m_fileList = new FileListView(m_frame);
   m_fileListWindow = AddChild(m_fileList, QStringLiteral("Data File"), kIdListData, true);
-  auto* database = new QFrame;
-  database->setFrameShape(QFrame::StyledPanel);
-  database->setAutoFillBackground(true);
-  database->setBackgroundRole(QPalette::Base);
-  m_databaseWindow = AddChild(database, QStringLiteral("Database List and Structure Display"),
+  m_database = new DatabaseView(m_frame);
+  m_databaseWindow = AddChild(m_database, QStringLiteral("Database List and Structure Display"),
                               kIdOpenDatabase, false);
   m_mdi->setActiveSubWindow(m_graphWindow);
 }
@@ -237,6 +236,18 @@ void MainWindow::InvalidateGraph() {
 void MainWindow::FileListChanged() {
   if (m_fileList != nullptr) {
     m_fileList->Reload();
+  }
+}
+
+void MainWindow::DatabaseListChanged() {
+  if (m_database != nullptr) {
+    m_database->Reload();
+  }
+}
+
+void MainWindow::StructureChanged() {
+  if (m_database != nullptr) {
+    m_database->RefreshStructure();
   }
 }
 

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 
 namespace lumivex::gui {
 
+class DatabaseView;
 class FileListView;
 class GraphView;
 class QtPrompts;
@@ -41,6 +42,7 @@ public:
   [[nodiscard]] QMdiSubWindow* DatabaseWindow() const { return m_databaseWindow; }
   [[nodiscard]] GraphView* Graph() const { return m_graph; }
   [[nodiscard]] FileListView* FileList() const { return m_fileList; }
+  [[nodiscard]] DatabaseView* Database() const { return m_database; }
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -51,6 +53,8 @@ private:
   void ArrangeWindows() override;
   void InvalidateGraph() override;
   void FileListChanged() override;
+  void DatabaseListChanged() override;
+  void StructureChanged() override;
 
   void BuildActions();
   void BuildMenus();
@@ -72,6 +76,7 @@ private:
   QMdiSubWindow* m_databaseWindow = nullptr;
   GraphView* m_graph = nullptr;
   FileListView* m_fileList = nullptr;
+  DatabaseView* m_database = nullptr;
   /// CAP, NUM and SCRL.
   std::array<QLabel*, 3> m_locks{};
   bool m_readsLocks = false;

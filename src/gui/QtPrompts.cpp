@@ -1,7 +1,9 @@
 #include "QtPrompts.h"
 
+#include "DatabaseView.h"
 #include "GraphSettingDlgView.h"
 #include "HelpViewer.h"
+#include "database/StructureDlg.h"
 #include "ui/GraphSettingDlg.h"
 
 #include <QDesktopServices>
@@ -132,6 +134,10 @@ std::optional<std::string> QtPrompts::SaveFile(const FileDialogRequest& request)
 int QtPrompts::RunDialog(CDialogModel& dialog) {
   if (std::strcmp(dialog.ClassName(), "CGraphSettingDlg") == 0) {
     GraphSettingDlgView view(static_cast<CGraphSettingDlg&>(dialog), *this, &m_parent);
+    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  }
+  if (std::strcmp(dialog.ClassName(), "CSortDB") == 0) {
+    SortDBView view(static_cast<CSortDB&>(dialog), &m_parent);
     return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
   }
   return kResultCancel;

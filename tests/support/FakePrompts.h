@@ -82,11 +82,15 @@ public:
   int arranged = 0;
   int graphInvalidated = 0;
   int listChanged = 0;
+  int databaseListChanged = 0;
+  int structureChanged = 0;
 
   void CreateChildWindows() override { ++created; }
   void ArrangeWindows() override { ++arranged; }
   void InvalidateGraph() override { ++graphInvalidated; }
   void FileListChanged() override { ++listChanged; }
+  void DatabaseListChanged() override { ++databaseListChanged; }
+  void StructureChanged() override { ++structureChanged; }
 };
 
 } // namespace lumivex::test

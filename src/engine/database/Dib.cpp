@@ -259,22 +259,37 @@ bool CDib::DrawStretched(Canvas& canvas, CPoint at, CSize size) const {
   return true;
 }
 
-void DrawStructurePicture(Canvas& canvas, Prompts& prompts, CDib& dib, const std::string& path) {
+StructureView LoadStructurePicture(Prompts& prompts, CDib& dib, const std::string& path,
+                                   StructureView current) {
   std::error_code error;
-  if (std::filesystem::is_regular_file(path, error)) {
-    const FileStatus status = dib.LoadFromFile(path);
-    if (status.ok) {
-      dib.DrawStretched(canvas, kStructureOrigin, dib.DisplaySize());
-    } else if (!status.message.empty()) {
-      prompts.Message(status.message, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
-    }
+  if (!std::filesystem::is_regular_file(path, error)) {
+    return StructureView::NoStructure;
+  }
+  const FileStatus status = dib.LoadFromFile(path);
+  if (status.ok) {
+    return StructureView::Picture;
+  }
+  if (!status.message.empty()) {
+    prompts.Message(status.message, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
+  }
+  return current;
+}
+
+void PaintStructure(Canvas& canvas, const CDib& dib, StructureView view) {
+  switch (view) {
+  case StructureView::Blank:
+    return;
+  case StructureView::Picture:
+    dib.DrawStretched(canvas, kStructureOrigin, dib.DisplaySize());
+    return;
+  case StructureView::NoStructure:
+    canvas.FillRect(kStructureArea, {255, 255, 255});
+    canvas.SetFont(CFont{});
+    canvas.SetTextColour({0, 0, 0});
+    canvas.SetTextAlign(TextAlign::LeftTop);
+    canvas.Text(kNoStructureTextAt, kNoStructureAvailable);
     return;
   }
-  canvas.FillRect(kStructureArea, {255, 255, 255});
-  canvas.SetFont(CFont{});
-  canvas.SetTextColour({0, 0, 0});
-  canvas.SetTextAlign(TextAlign::LeftTop);
-  canvas.Text(kNoStructureTextAt, kNoStructureAvailable);
 }
 
 } // namespace lumivex

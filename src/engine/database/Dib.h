@@ -59,12 +59,24 @@ private:
   RgbImage m_image;
 };
 
-/// Shows the structure picture file at `path` in the structure frame. A file that exists is
-/// attached to `dib` and drawn stretched to kStructureDisplaySize at kStructureOrigin; when
-/// it is not a valid bitmap, kInvalidBitmapFile is shown and the frame stays as it was;
-/// when it cannot be read, nothing happens. When there is no file at the path (a folder
-/// does not count), the frame area is filled white and kNoStructureAvailable is written at
-/// (40, 100) in the default font, black, left-aligned.
-void DrawStructurePicture(Canvas& canvas, Prompts& prompts, CDib& dib, const std::string& path);
+/// What the structure frame shows.
+enum class StructureView {
+  Blank,       ///< nothing drawn yet
+  Picture,     ///< the picture attached to the frame's CDib
+  NoStructure, ///< the white area with kNoStructureAvailable
+};
+
+/// Attaches the structure picture file at `path` for the structure frame and says what the
+/// frame shows afterwards. A file that exists is attached to `dib` (Picture); when it is
+/// not a valid bitmap, kInvalidBitmapFile is shown and the frame keeps `current`; when it
+/// cannot be read, the frame keeps `current` without a message. When there is no file at
+/// the path (a folder does not count), the frame shows NoStructure.
+[[nodiscard]] StructureView LoadStructurePicture(Prompts& prompts, CDib& dib,
+                                                 const std::string& path, StructureView current);
+
+/// Paints the structure frame: the attached picture stretched to kStructureDisplaySize at
+/// kStructureOrigin, or for NoStructure the frame area filled white with
+/// kNoStructureAvailable at (40, 100) in the default font, black, left-aligned.
+void PaintStructure(Canvas& canvas, const CDib& dib, StructureView view);
 
 } // namespace lumivex

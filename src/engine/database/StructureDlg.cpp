@@ -3,6 +3,9 @@
 #include "core/AtomicFile.h"
 #include "core/ProfileFile.h"
 #include "database/DatabaseRecord.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
+#include "ui/FrameViews.h"
 #include "ui/MainFrame.h"
 
 #include <algorithm>
@@ -39,8 +42,8 @@ std::string RecordValue(const CProfileFile& database, int record, const char* ke
 
 } // namespace
 
-CStructureDlg::CStructureDlg(Prompts& prompts, CMainFrame& frame)
-    : m_prompts(prompts), m_mainFrame(frame) {}
+CStructureDlg::CStructureDlg(Prompts& prompts, CMainFrame& frame, CFrameViews& views)
+    : m_prompts(prompts), m_mainFrame(frame), m_views(views) {}
 
 void CStructureDlg::Open(const std::string& folder, const std::string& path) {
   m_folder = folder;
@@ -61,6 +64,7 @@ void CStructureDlg::Fill() {
     m_entries.push_back({std::move(name), record});
   }
   SetTotal(count);
+  m_views.DatabaseListChanged();
 }
 
 void CStructureDlg::SetTotal(int total) {
@@ -76,6 +80,7 @@ void CStructureDlg::OnAlphabetical() {
                      return LessIgnoringCase(a.name, b.name);
                    });
   m_selected = -1;
+  m_views.DatabaseListChanged();
 }
 
 void CStructureDlg::OnClasses() {
@@ -116,6 +121,7 @@ void CStructureDlg::OnClasses() {
     }
   }
   SetTotal(static_cast<int>(m_entries.size()));
+  m_views.DatabaseListChanged();
 }
 
 void CStructureDlg::OnReset() {
@@ -156,12 +162,26 @@ std::vector<PopupMenuItem> CStructureDlg::ShowSelected() {
   if (m_selected < 0) {
     return {};
   }
-  m_mainFrame.m_databaseRecord = m_entries[static_cast<std::size_t>(m_selected)].record;
+  const int record = m_entries[static_cast<std::size_t>(m_selected)].record;
+  DrawStructure(record);
+  m_mainFrame.m_databaseRecord = record;
   const int missing = m_mainFrame.MissingSpectrumFiles();
   return {{"Absorption", kMenuAbsorption, (missing & 1) == 0},
           {"Emission", kMenuEmission, (missing & 2) == 0},
           {"Light Sources", kMenuLightSources, (missing & 4) == 0},
-          {"List Data", kMenuListData, true}};
+          {"List Data", kMenuListData, IsCommandAvailable(kIdListData)}};
+}
+
+void CStructureDlg::DrawStructure(int record) {
+  const std::string value =
+      record > 0 ? RecordValue(*CProfileCache::Shared().Get(m_path), record, "Structure", "")
+                 : std::string();
+  m_structureView = LoadStructurePicture(m_prompts, m_dib, m_folder + value, m_structureView);
+  m_views.StructureChanged();
+}
+
+void CStructureDlg::PaintStructure(Canvas& canvas) const {
+  lumivex::PaintStructure(canvas, m_dib, m_structureView);
 }
 
 void CStructureDlg::OnAbsorption() {

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "core/Canvas.h"
 #include "core/Prompts.h"
+#include "database/Dib.h"
 
 #include <string>
 #include <vector>
 
 namespace lumivex {
 
+class CFrameViews;
 class CMainFrame;
 
 /// The class-choice dialog "Database Sorting Based on Classes": the classes of the database
@@ -42,7 +45,7 @@ struct PopupMenuItem {
 /// frame to open their spectra.
 class CStructureDlg {
 public:
-  CStructureDlg(Prompts& prompts, CMainFrame& frame);
+  CStructureDlg(Prompts& prompts, CMainFrame& frame, CFrameViews& views);
 
   /// Takes the current database's folder and path and fills the list from it.
   void Open(const std::string& folder, const std::string& path);
@@ -60,14 +63,23 @@ public:
 
   /// Selects list position `position`, or nothing with -1 or a position outside the list.
   void Select(int position);
-  /// The popup menu of the selected entry; makes its record the main frame's
-  /// m_databaseRecord. Empty when nothing is selected.
+  /// The popup menu of the selected entry; shows its record's structure picture and makes
+  /// its record the main frame's m_databaseRecord. Empty when nothing is selected. "List
+  /// Data" is enabled when the List Data command is.
   [[nodiscard]] std::vector<PopupMenuItem> ShowSelected();
 
   /// "Absorption", "Emission", "Light Sources": opens the selected record's spectrum.
   void OnAbsorption();
   void OnEmission();
   void OnLightSources();
+
+  /// Shows the structure picture that a record of the current database names (its
+  /// "Structure" value in the database folder). Record 0, or a record without a picture,
+  /// shows "No structure available".
+  void DrawStructure(int record);
+  /// Paints the structure frame as the last DrawStructure left it.
+  void PaintStructure(Canvas& canvas) const;
+  [[nodiscard]] StructureView Structure() const { return m_structureView; }
 
   [[nodiscard]] const std::vector<DatabaseListEntry>& Entries() const { return m_entries; }
   [[nodiscard]] int Selected() const { return m_selected; }
@@ -83,12 +95,15 @@ private:
 
   Prompts& m_prompts;
   CMainFrame& m_mainFrame;
+  CFrameViews& m_views;
   std::string m_folder;
   std::string m_path;
   std::vector<DatabaseListEntry> m_entries; ///< the names in display order with their records
   int m_selected = -1;
   std::string m_totalNumber;
   CSortDB m_sortDlg;
+  CDib m_dib;
+  StructureView m_structureView = StructureView::Blank;
 };
 
 } // namespace lumivex

@@ -15,6 +15,10 @@ public:
   virtual void InvalidateGraph() = 0;
   /// The Data File list's entries, colours or selection changed.
   virtual void FileListChanged() = 0;
+  /// The database list window's entries, total or selection changed.
+  virtual void DatabaseListChanged() = 0;
+  /// The database list window's structure picture changed.
+  virtual void StructureChanged() = 0;
 };
 
 } // namespace lumivex

@@ -40,6 +40,10 @@ const std::vector<HelpTopic>& HelpTopics() {
        "graph settings dialog title line thickness width dashed scale selection range low high "
        "x axis y axis values partitions ticks intensity control quantity absorption epsilon "
        "log epsilon fluorescence intensity irradiance reference spectrum ctrl+g view menu"},
+      {kHelpTopicBase + kIdOpenDatabase, "database.html", "Database List and Structure Display",
+       "database list structure display picture bitmap master molecule solar records names "
+       "alphabetical classes sort reset save list total number popup absorption emission light "
+       "sources redraw structure db file notes ctrl+d file menu"},
       {kHelpDataFileWindow, "data-file-window.html", "Data File window",
        "data file window list entries selection select colours colors paths"},
       {kHelpSpectraDisplay, "spectra-display.html", "Spectra Display",
@@ -66,7 +70,7 @@ const std::vector<HelpGroup>& HelpGroups() {
       {"Getting started",
        {kHelpOverview, kHelpTopicBase + kIdOpenDataFile, kHelpTopicBase + kIdSetGraph,
         kHelpUnitsAndQuantities}},
-      {"Windows", {kHelpSpectraDisplay, kHelpDataFileWindow}},
+      {"Windows", {kHelpSpectraDisplay, kHelpDataFileWindow, kHelpTopicBase + kIdOpenDatabase}},
       {"Commands",
        {kHelpTopicBase + kIdCloseSelectedFiles, kHelpTopicBase + kIdFileNew,
         kHelpTopicBase + kIdOpenDataFile, kHelpTopicBase + kIdAutoScale,

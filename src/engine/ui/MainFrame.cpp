@@ -21,6 +21,7 @@ constexpr const char* kOpenDataFileInfo =
 constexpr const char* kOpenDataFileFilter =
     "Text files (*.txt) | *.txt|Emission files (*.ems.txt)|*.ems.txt | Absorption files "
     "(*.abs.txt) | *.abs.txt | Light Source files (*.els.txt) | *.els.txt|All files (*.*)|*.*||";
+constexpr const char* kOneFileNeeded = "One and only one file needed.";
 constexpr const char* kDatabaseFilter = "Database files (*.db)|*.db|All files (*.*)|*.*||";
 constexpr const char* kSetGraphNeedsSelection =
     "At least one spectrum file must be selected for 'Graph Settings'.  Please select a spectrum "
@@ -35,8 +36,8 @@ float LogOrZero(float value) {
 } // namespace
 
 CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
-    : m_pData(std::make_unique<CLumivexData>()), m_databaseList(prompts, *this), m_prompts(prompts),
-      m_views(views) {}
+    : m_pData(std::make_unique<CLumivexData>()), m_databaseList(prompts, *this, views),
+      m_prompts(prompts), m_views(views) {}
 
 bool CMainFrame::Execute(int id) {
   if (!IsCommandAvailable(id)) {
@@ -60,6 +61,18 @@ bool CMainFrame::Execute(int id) {
     return true;
   case kIdResetGraph:
     OnResetGraph();
+    return true;
+  case kIdOpenDatabase:
+    OnOpenDatabase();
+    return true;
+  case kIdOpenMasterMolecule:
+    OnOpenMasterMoleculeDatabase();
+    return true;
+  case kIdOpenMasterSolar:
+    OnOpenMasterSolarDatabase();
+    return true;
+  case kIdRedrawStructure:
+    OnRedrawStructure();
     return true;
   case kIdHelpContent:
     m_prompts.ShowHelpContents(false);
@@ -101,6 +114,9 @@ int CMainFrame::HelpTopicOfCommand(int id) {
 
 void CMainFrame::Startup() {
   OnFileNew();
+  m_openMoleculeDatabase = 1;
+  m_openSolarDatabase = 0;
+  OnOpenDatabase();
 }
 
 std::vector<int> CMainFrame::Selection() const {
@@ -263,6 +279,16 @@ void CMainFrame::OnOpenMasterMoleculeDatabase() {
 void CMainFrame::OnOpenMasterSolarDatabase() {
   m_openSolarDatabase = 1;
   OnOpenDatabase();
+}
+
+void CMainFrame::OnRedrawStructure() {
+  const std::vector<int> selection = Selection();
+  if (selection.empty()) {
+    m_prompts.Message(kOneFileNeeded, kApplicationTitle, MessageButtons::Ok,
+                      MessageIcon::Information);
+    return;
+  }
+  m_databaseList.DrawStructure(m_pData->At(selection.back())->m_recordNumber);
 }
 
 void CMainFrame::OpenRecordSpectrum() {

@@ -32,7 +32,8 @@ public:
 
   /// Runs a command by identifier. False when the command is unknown or not available.
   bool Execute(int id);
-  /// The start-up sequence: the first File New.
+  /// The start-up sequence: the first File New, then the master molecule database opens
+  /// into the database list window.
   void Startup();
 
   void OnFileNew();
@@ -47,6 +48,9 @@ public:
   void OnOpenDatabase();
   void OnOpenMasterMoleculeDatabase();
   void OnOpenMasterSolarDatabase();
+  /// Redraw Structure: the database window shows the structure picture of the last
+  /// selected Data File spectrum's record.
+  void OnRedrawStructure();
 
   /// Prints one page: the result sheet of module code 1..5 (m_resultSource), an empty page
   /// for code 6, the graph for any other code.

@@ -504,7 +504,9 @@ TEST(DibDraw, StructureFrameShowsThePictureOrSaysThereIsNone) {
   CDib dib;
 
   RecordingCanvas shown;
-  DrawStructurePicture(shown, prompts, dib, picture);
+  ASSERT_EQ(LoadStructurePicture(prompts, dib, picture, StructureView::Blank),
+            StructureView::Picture);
+  PaintStructure(shown, dib, StructureView::Picture);
   const std::vector<test::CanvasOp> drawn = shown.OpsOfKind(CanvasOpKind::StretchImage);
   ASSERT_EQ(drawn.size(), 1u);
   EXPECT_EQ(drawn[0].points, (std::vector<CPoint>{{1, 7}, {241, 207}}));
@@ -515,7 +517,9 @@ TEST(DibDraw, StructureFrameShowsThePictureOrSaysThereIsNone) {
   // A missing file, and a record without a picture (the bare folder), get the white area.
   for (const std::string& path : {dir.Path("missing.str.bmp"), dir.Path("")}) {
     RecordingCanvas none;
-    DrawStructurePicture(none, prompts, dib, path);
+    ASSERT_EQ(LoadStructurePicture(prompts, dib, path, StructureView::Picture),
+              StructureView::NoStructure);
+    PaintStructure(none, dib, StructureView::NoStructure);
     const std::vector<test::CanvasOp> fills = none.OpsOfKind(CanvasOpKind::FillRect);
     ASSERT_EQ(fills.size(), 1u) << path;
     EXPECT_EQ(fills[0].points, (std::vector<CPoint>{{1, 7}, {241, 210}}));
@@ -529,6 +533,10 @@ TEST(DibDraw, StructureFrameShowsThePictureOrSaysThereIsNone) {
     EXPECT_EQ(none.Count(CanvasOpKind::StretchImage), 0);
   }
   EXPECT_TRUE(prompts.messages.empty());
+
+  RecordingCanvas blank;
+  PaintStructure(blank, dib, StructureView::Blank);
+  EXPECT_FALSE(blank.DrewAnything());
 }
 
 TEST(DibDraw, AFileThatIsNoBitmapIsReportedAndLeavesTheFrame) {
@@ -538,12 +546,10 @@ TEST(DibDraw, AFileThatIsNoBitmapIsReportedAndLeavesTheFrame) {
   const std::string bad = dir.Write("bad.str.bmp", "GIF89a");
   FakePrompts prompts;
   CDib dib;
-  RecordingCanvas canvas;
-  DrawStructurePicture(canvas, prompts, dib, good);
-  canvas.Clear();
+  ASSERT_EQ(LoadStructurePicture(prompts, dib, good, StructureView::Blank), StructureView::Picture);
 
-  DrawStructurePicture(canvas, prompts, dib, bad);
-  EXPECT_FALSE(canvas.DrewAnything());
+  EXPECT_EQ(LoadStructurePicture(prompts, dib, bad, StructureView::Picture),
+            StructureView::Picture);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "Invalid bitmap file");
   EXPECT_EQ(prompts.messages[0].caption, "Lumivex");

@@ -1,7 +1,10 @@
 #include "database/StructureDlg.h"
 #include "FakePrompts.h"
+#include "RecordingCanvas.h"
 #include "TestSupport.h"
+#include "core/Bitmap.h"
 #include "database/DatabaseRecord.h"
+#include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 
 #include <filesystem>
@@ -102,7 +105,8 @@ TEST_F(StructureDlgTest, FillingStopsAtTheFirstNamelessRecordWhileTheTotalShowsT
 }
 
 TEST_F(StructureDlgTest, AlphabeticalOrdersIgnoringCaseAndSelectionFollowsTheRecord) {
-  // Without a database the buttons do nothing.
+  // Without a current database the buttons do nothing.
+  frame.m_databasePath.clear();
   list.OnAlphabetical();
   list.OnReset();
   list.OnSaveList();
@@ -231,10 +235,11 @@ TEST_F(StructureDlgTest, PopupGreysTheSpectrumItemsWhoseFilesAreMissing) {
   EXPECT_EQ(items[1].text, "Emission");
   EXPECT_EQ(items[2].text, "Light Sources");
   EXPECT_EQ(items[3].text, "List Data");
-  EXPECT_EQ(enabled(0), (std::vector<bool>{true, true, true, true}));
-  EXPECT_EQ(enabled(1), (std::vector<bool>{true, false, true, true}));
+  // "List Data" stays greyed until the data editor exists.
+  EXPECT_EQ(enabled(0), (std::vector<bool>{true, true, true, false}));
+  EXPECT_EQ(enabled(1), (std::vector<bool>{true, false, true, false}));
   EXPECT_EQ(frame.m_databaseRecord, 2);
-  EXPECT_EQ(enabled(2), (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(enabled(2), (std::vector<bool>{false, false, false, false}));
   EXPECT_EQ(frame.m_databaseRecord, 3);
 
   // Without a selection the spectrum items do nothing.
@@ -242,6 +247,56 @@ TEST_F(StructureDlgTest, PopupGreysTheSpectrumItemsWhoseFilesAreMissing) {
   list.OnAbsorption();
   list.OnLightSources();
   EXPECT_EQ(frame.m_pData->Count(), 0);
+}
+
+TEST_F(StructureDlgTest, ChoosingARecordShowsItsStructureAndRedrawStructureFollowsTheDataFile) {
+  DatabaseRecord pictured = Named("Pyrene");
+  pictured.absStructure = "pyrene.str.bmp";
+  pictured.absFile = "pyrene.abs.txt";
+  const RgbImage picture{3, 2, std::vector<Rgb>(6, Rgb{200, 10, 10})};
+  ASSERT_TRUE(WriteBmp(dir.Path("pyrene.str.bmp"), picture).ok);
+  dir.Write("pyrene.abs.txt", "300\t0.1\n301\t0.2\n302\t0.1\n");
+  OpenDatabase(WriteDatabase("pictures.db", 2, {pictured, Named("Unpictured")}));
+  EXPECT_EQ(list.Structure(), StructureView::Blank);
+
+  list.Select(0);
+  static_cast<void>(list.ShowSelected());
+  EXPECT_EQ(list.Structure(), StructureView::Picture);
+  test::RecordingCanvas canvas;
+  list.PaintStructure(canvas);
+  const std::vector<test::CanvasOp> drawn = canvas.OpsOfKind(test::CanvasOpKind::StretchImage);
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].image.pixels, picture.pixels);
+  const int repaints = views.structureChanged;
+
+  list.Select(1);
+  static_cast<void>(list.ShowSelected());
+  EXPECT_EQ(list.Structure(), StructureView::NoStructure);
+  EXPECT_EQ(views.structureChanged, repaints + 1);
+
+  // Redraw Structure wants a selected spectrum, and shows the picture of the last one.
+  ASSERT_TRUE(frame.Execute(kIdRedrawStructure));
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, "One and only one file needed.");
+  EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+
+  list.Select(0);
+  list.OnAbsorption();
+  ASSERT_EQ(frame.m_pData->Count(), 1);
+  frame.m_pData->At(0)->m_recordNumber = 1;
+  CSpectrum* plain = frame.m_pData->AppendSpectrum(
+      std::make_unique<CSpectrum>(test::MakeSpectrum(400.0f, 1.0f, 3, [](float) { return 1.0f; })));
+  ASSERT_NE(plain, nullptr);
+  frame.m_fileList.AddEntry("plain", 1);
+  frame.m_fileList.SetSelected(0, true);
+  frame.m_fileList.SetSelected(1, false);
+  ASSERT_TRUE(frame.Execute(kIdRedrawStructure));
+  EXPECT_EQ(list.Structure(), StructureView::Picture);
+  // The lower of two selected entries decides; a plain file has no record, so no picture.
+  frame.m_fileList.SetSelected(1, true);
+  ASSERT_TRUE(frame.Execute(kIdRedrawStructure));
+  EXPECT_EQ(list.Structure(), StructureView::NoStructure);
+  EXPECT_EQ(prompts.messages.size(), 1u);
 }
 
 TEST_F(StructureDlgTest, CancellingOpenDatabaseKeepsTheCurrentDatabase) {
@@ -259,6 +314,24 @@ TEST_F(StructureDlgTest, CancellingOpenDatabaseKeepsTheCurrentDatabase) {
   EXPECT_EQ(frame.m_databasePath, path);
   EXPECT_EQ(frame.m_databaseFolder, dir.Path(""));
   EXPECT_EQ(Names(), std::vector<std::string>{"Kept"});
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(StructureDlgTest, StartupListsTheMasterMoleculeDatabase) {
+  std::filesystem::create_directories(dir.Path("Molecule Database"));
+  WriteDatabase("Molecule Database/MOLECULE_db.db", 2, {Named("Perylene"), Named("Coumarin")});
+  FakeViews startViews;
+  CMainFrame started(prompts, startViews);
+  started.m_programFolder = dir.Path("");
+  started.Startup();
+  ASSERT_EQ(started.m_databaseList.Entries().size(), 2u);
+  EXPECT_EQ(started.m_databaseList.Entries()[1].name, "Coumarin");
+  EXPECT_EQ(started.m_databaseList.TotalNumber(), "2");
+  EXPECT_EQ(started.m_databasePath, dir.Path("Molecule Database/MOLECULE_db.db"));
+  EXPECT_EQ(started.m_openMoleculeDatabase, 0);
+  EXPECT_EQ(startViews.created, 1);
+  EXPECT_GE(startViews.databaseListChanged, 1);
+  EXPECT_TRUE(prompts.fileDialogs.empty());
   EXPECT_TRUE(prompts.messages.empty());
 }
 

@@ -56,10 +56,11 @@ TEST(CommandTable, ToolbarOrderAndKeys) {
 
 TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
   for (const int id : {kIdFileNew, kIdOpenDataFile, kIdCloseSelectedFiles, kIdSetGraph,
-                       kIdAutoScale, kIdResetGraph, kIdExit, kIdOverview}) {
+                       kIdAutoScale, kIdResetGraph, kIdExit, kIdOverview, kIdOpenDatabase,
+                       kIdOpenMasterMolecule, kIdOpenMasterSolar, kIdRedrawStructure}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
-  for (const int id : {kIdForster, kIdOpenDatabase, kIdPrint, kIdListData, kIdGaussian}) {
+  for (const int id : {kIdForster, kIdPrint, kIdListData, kIdGaussian}) {
     EXPECT_FALSE(IsCommandAvailable(id)) << id;
   }
   EXPECT_FALSE(IsCommandAvailable(1));

@@ -106,6 +106,7 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {kHelpTopicBase + 44777, "reset-graph.html"},
       {kHelpTopicBase + 45804, "set-graph.html"},
       {kHelpTopicBase + 142, "data-file-window.html"},
+      {kHelpTopicBase + 45795, "database.html"},
       {kHelpTopicBase + 59648, "spectra-display.html"},
       {kHelpTopicBase + 2010, "units.html"},
   };
