@@ -20,7 +20,8 @@ const std::vector<HelpTopic>& HelpTopics() {
        "reproducible"},
       {kHelpAcknowledgment, "acknowledgment.html", "Acknowledgment",
        "about thanks data sources solar spectra astm cie illuminants fluorescent proteins dyes "
-       "data sets"},
+       "data sets master databases molecule solar licence license sources.txt fpbase pahwq "
+       "pvlib mskpy colour-science nist lamps rdkit structures"},
       {kHelpToolbar, "toolbar.html", "Toolbar Help",
        "toolbar buttons icons commands keyboard shortcuts keys not available later versions "
        "disabled context help"},
