@@ -45,6 +45,7 @@ public:
     std::fill(sort.m_chosen.begin(), sort.m_chosen.end(), true);
     return kResultOk;
   }
+  std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest&) override { return nullptr; }
   void ShowHelp(int) override {}
   void ShowHelpContents(bool) override {}
   void OpenInBrowser(const std::string&) override {}
@@ -58,6 +59,9 @@ public:
   void FileListChanged() override {}
   void DatabaseListChanged() override {}
   void StructureChanged() override {}
+  [[nodiscard]] CSize ClientSize() const override { return {}; }
+  [[nodiscard]] CSize GraphClientSize() const override { return {}; }
+  bool SaveGraphImage(const std::string&) override { return false; }
 };
 
 // A database of kRecords molecules with every key filled, in kClasses classes written in

@@ -2,8 +2,11 @@
 
 #include "CliSupport.h"
 #include "DatabaseCommands.h"
+#include "ForsterCommands.h"
 #include "JsonWriter.h"
+#include "OscillatorLifetimeCommands.h"
 #include "PlotCommand.h"
+#include "TransmissionCommands.h"
 #include "core/DerivedSpectra.h"
 #include "core/SpectrumFile.h"
 #include "core/Units.h"
@@ -30,7 +33,18 @@ const char* const kUsage =
     "  db list DB [--alphabetical] [--class NAME...]  record names and numbers\n"
     "  db show DB N                                   the values and files of record N\n"
     "  db add DB [--create] --set KEY=VALUE... [--abs-file F] [--ems-file F] [--ls-file F]\n"
-    "         [--structure F]                         appends a record\n";
+    "         [--structure F]                         appends a record\n"
+    "  forster --donor FILE --acceptor FILE [--epsilon E] [--epsilon-wavelength W]\n"
+    "          [--quantum-yield Q] [--refractive-index N] [--kappa2 K] [--distance R]\n"
+    "          [--lifetime T] [--low L] [--high H]    Forster overlap J, R0, efficiency\n"
+    "  transmission --source FILE --absorber FILE [--factor K] --out FILE\n"
+    "                                                 the source seen through the absorber\n"
+    "  oscillator FILE [--epsilon E --epsilon-wavelength W] [--low L --high H] [--manual]\n"
+    "                                                 oscillator strength, transition dipole\n"
+    "  lifetime --absorption FILE --emission FILE --low L --high H --refractive-index N\n"
+    "           [--epsilon E --epsilon-wavelength W] [--quantum-yield Q]\n"
+    "                                                 Strickler-Berg rate and lifetimes\n"
+    "  (a spectrum FILE of --NAME may be --NAME-db DB --NAME-record N instead)\n";
 
 void WriteInfo(JsonWriter& json, CSpectrum& spectrum) {
   json.BeginObject();
@@ -156,8 +170,17 @@ std::string ScaleShift(const std::vector<std::string>& args) {
 int RunCli(const std::vector<std::string>& args, std::string& out, std::string& err) {
   using Command = std::function<std::string(const std::vector<std::string>&)>;
   static const std::map<std::string, Command> commands{
-      {"info", Info}, {"axis", Axis},  {"combine", Combine}, {"scale-shift", ScaleShift},
-      {"plot", Plot}, {"db", Database}};
+      {"info", Info},
+      {"axis", Axis},
+      {"combine", Combine},
+      {"scale-shift", ScaleShift},
+      {"plot", Plot},
+      {"db", Database},
+      {"forster", Forster},
+      {"transmission", Transmission},
+      {"oscillator", Oscillator},
+      {"lifetime", Lifetime},
+  };
   out.clear();
   err.clear();
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -88,18 +88,20 @@ CSpectrum ReadOrThrow(const std::string& path) {
 
 std::vector<std::string> SpectrumOptions(const std::string& name) {
   if (name.empty()) {
-    return {"--db", "--record"};
+    return {"db", "record"};
   }
-  return {"--" + name, "--" + name + "-db", "--" + name + "-record"};
+  return {name, name + "-db", name + "-record"};
 }
 
 CSpectrum& OpenSpectrumArgument(CLumivexData& document, const Arguments& parsed,
                                 const std::string& name, int recordKind,
                                 const std::optional<std::string>& file) {
-  const std::string prefix = name.empty() ? "--" : "--" + name + "-";
-  const std::optional<std::string> database = parsed.Option(prefix + "db");
-  const std::optional<std::string> record = parsed.Option(prefix + "record");
-  std::optional<std::string> path = name.empty() ? file : parsed.Option("--" + name);
+  // Parse keeps option names without their leading "--"; messages show them with it.
+  const std::string key = name.empty() ? "" : name + "-";
+  const std::string prefix = "--" + key;
+  const std::optional<std::string> database = parsed.Option(key + "db");
+  const std::optional<std::string> record = parsed.Option(key + "record");
+  std::optional<std::string> path = name.empty() ? file : parsed.Option(name);
   if (!path && !file && !database) {
     throw CliError("missing " + (name.empty() ? std::string("FILE") : "--" + name) +
                    " (a file, or " + prefix + "db and " + prefix + "record)");
@@ -112,7 +114,8 @@ CSpectrum& OpenSpectrumArgument(CLumivexData& document, const Arguments& parsed,
     if (!std::filesystem::is_regular_file(*database)) {
       throw CliError("cannot open database " + *database);
     }
-    const CProfileFile& profile = *CProfileCache::Shared().Get(*database);
+    const std::shared_ptr<const CProfileFile> opened = CProfileCache::Shared().Get(*database);
+    const CProfileFile& profile = *opened;
     const int count = RecordCount(profile);
     const int number = ParseWhole(*record, prefix + "record", 1, std::max(count, 1));
     const std::string value = RecordFileValue(profile, number, SectionOfKind(recordKind));

@@ -43,6 +43,7 @@ struct Arguments {
 
 /// The options a spectrum argument NAME may take: "--NAME FILE", or "--NAME-db DB" with
 /// "--NAME-record N" for a record's spectrum. An empty name means "--db" and "--record".
+/// The names come without their "--", as Parse's list of known options takes them.
 [[nodiscard]] std::vector<std::string> SpectrumOptions(const std::string& name);
 /// Opens a spectrum argument into the workspace as the program would: a file through Open
 /// Data File, a database record's spectrum of the given kind (0 absorption, 1 emission,

@@ -4,6 +4,7 @@
 #include "JsonWriter.h"
 #include "core/ProfileFile.h"
 #include "database/DatabaseRecord.h"
+#include "database/RecordFiles.h"
 
 #include <algorithm>
 #include <array>
@@ -240,28 +241,6 @@ void SetValue(DatabaseRecord& record, const std::string& assignment) {
   }
 }
 
-// Copies `file` into the database folder unless it lies there already; answers its name.
-std::string PlaceBeside(const std::string& file, const fs::path& folder,
-                        std::vector<std::string>& copied) {
-  std::error_code error;
-  const fs::path source(file);
-  if (!fs::is_regular_file(source, error)) {
-    throw CliError("cannot open " + file);
-  }
-  const fs::path target = folder / source.filename();
-  if (fs::equivalent(fs::absolute(source).parent_path(), folder, error)) {
-    return source.filename().string();
-  }
-  if (fs::exists(target, error)) {
-    throw CliError(target.string() + " already exists beside the database; not overwritten");
-  }
-  if (!fs::copy_file(source, target, error)) {
-    throw CliError("cannot copy " + file + " to " + target.string() + ": " + error.message());
-  }
-  copied.push_back(target.string());
-  return source.filename().string();
-}
-
 std::string Add(const std::vector<std::string>& args) {
   const DbArguments parsed =
       ParseDb(args, {"create"}, {"set", "abs-file", "ems-file", "ls-file", "structure"});
@@ -278,28 +257,36 @@ std::string Add(const std::vector<std::string>& args) {
   if (!fs::is_directory(folder, error)) {
     throw CliError("no folder " + folder.string() + " for the database");
   }
-  std::vector<std::string> copied;
-  const std::array<std::pair<const char*, std::string DatabaseRecord::*>, 4> files{{
+  // Files beside the database stay as they are; others are copied there, never over a
+  // file of the same name.
+  std::vector<RecordFile> files;
+  const std::array<std::pair<const char*, std::string DatabaseRecord::*>, 4> options{{
       {"abs-file", &DatabaseRecord::absFile},
       {"ems-file", &DatabaseRecord::emsFile},
       {"ls-file", &DatabaseRecord::lsFile},
       {"structure", &DatabaseRecord::absStructure},
   }};
-  for (const auto& [option, field] : files) {
+  for (const auto& [option, field] : options) {
     const std::string file = parsed.Single(option);
-    if (!file.empty()) {
-      record.*field = PlaceBeside(file, folder, copied);
+    if (file.empty()) {
+      continue;
     }
+    record.*field = fs::path(file).filename().string();
+    if ((record.*field).empty()) {
+      throw CliError("cannot open " + file + ": not a file");
+    }
+    files.push_back({file, record.*field});
   }
-  const FileStatus status = AppendRecord(path, parsed.Flag("create"), record);
-  if (!status.ok) {
-    throw CliError(OneLine(status.message));
+  const AddRecordResult added = AddRecordWithFiles(
+      path, (folder / "").string(), parsed.Flag("create"), record, files, ExistingFile::Refuse);
+  if (!added.ok) {
+    throw CliError(OneLine(added.message));
   }
   JsonWriter json;
   json.BeginObject().Key("database").String(path);
   json.Key("number").Integer(RecordCount(*CProfileCache::Shared().Get(path)));
   json.Key("copied").BeginArray();
-  for (const std::string& file : copied) {
+  for (const std::string& file : added.copied) {
     json.String(file);
   }
   json.EndArray().EndObject();

@@ -251,6 +251,20 @@ void MainWindow::StructureChanged() {
   }
 }
 
+// The frame's client area is the MDI area's viewport, as the window arrangement sees it.
+CSize MainWindow::ClientSize() const {
+  const QSize client = m_mdi->viewport()->size();
+  return {client.width(), client.height()};
+}
+
+CSize MainWindow::GraphClientSize() const {
+  return m_graph != nullptr ? CSize{m_graph->width(), m_graph->height()} : CSize{};
+}
+
+bool MainWindow::SaveGraphImage(const std::string& path) {
+  return m_graph != nullptr && m_graph->SaveImage(QFile::decodeName(path.c_str()));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   m_frame.BeginClose();
   QMainWindow::closeEvent(event);

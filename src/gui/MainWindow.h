@@ -55,6 +55,9 @@ private:
   void FileListChanged() override;
   void DatabaseListChanged() override;
   void StructureChanged() override;
+  [[nodiscard]] CSize ClientSize() const override;
+  [[nodiscard]] CSize GraphClientSize() const override;
+  bool SaveGraphImage(const std::string& path) override;
 
   void BuildActions();
   void BuildMenus();

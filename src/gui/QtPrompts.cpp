@@ -1,9 +1,23 @@
 #include "QtPrompts.h"
 
 #include "DatabaseView.h"
+#include "DipoleDlgView.h"
+#include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
 #include "HelpViewer.h"
+#include "QtPrintJob.h"
+#include "StrickleDlgView.h"
+#include "TransSimView.h"
+#include "UsernameView.h"
+#include "WizChooseView.h"
+#include "WizardView.h"
 #include "database/StructureDlg.h"
+#include "database/Username.h"
+#include "database/Wizard.h"
+#include "modules/DipoleDlg.h"
+#include "modules/ForsterDlg.h"
+#include "modules/StrickleDlg.h"
+#include "modules/Transmission.h"
 #include "ui/GraphSettingDlg.h"
 
 #include <QDesktopServices>
@@ -103,6 +117,13 @@ int QtPrompts::Message(const std::string& text, const std::string& caption, Mess
     box.exec();
     return box.clickedButton() == help ? kResultHelp : kResultUsageOk;
   }
+  case MessageButtons::YesNo: {
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    box.setEscapeButton(box.addButton(QMessageBox::No));
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes ? kResultYes : kResultNo;
+  }
   }
   return kResultOk;
 }
@@ -140,7 +161,39 @@ int QtPrompts::RunDialog(CDialogModel& dialog) {
     SortDBView view(static_cast<CSortDB&>(dialog), &m_parent);
     return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
   }
+  if (std::strcmp(dialog.ClassName(), "CWizChoose") == 0) {
+    WizChooseView view(static_cast<CWizChoose&>(dialog), &m_parent);
+    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  }
+  if (std::strcmp(dialog.ClassName(), "CWizard") == 0) {
+    WizardView view(static_cast<CWizard&>(dialog), &m_parent);
+    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  }
+  if (std::strcmp(dialog.ClassName(), "CUsername") == 0) {
+    UsernameView view(static_cast<CUsername&>(dialog), &m_parent);
+    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  }
+  if (std::strcmp(dialog.ClassName(), "CForsterDlg") == 0) {
+    ForsterDlgView view(static_cast<CForsterDlg&>(dialog), *this, &m_parent);
+    return view.Run();
+  }
+  if (std::strcmp(dialog.ClassName(), "CDipoleDlg") == 0) {
+    DipoleDlgView view(static_cast<CDipoleDlg&>(dialog), *this, &m_parent);
+    return view.Run();
+  }
+  if (std::strcmp(dialog.ClassName(), "CStrickleDlg") == 0) {
+    StrickleDlgView view(static_cast<CStrickleDlg&>(dialog), *this, &m_parent);
+    return view.Run();
+  }
+  if (std::strcmp(dialog.ClassName(), "CTransSim") == 0) {
+    TransSimView view(static_cast<CTransSim&>(dialog), *this, &m_parent);
+    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  }
   return kResultCancel;
+}
+
+std::unique_ptr<PrintJob> QtPrompts::PrintDialog(const PrintDialogRequest& request) {
+  return RunPrintDialog(request, &m_parent);
 }
 
 HelpViewer& QtPrompts::Viewer() {

@@ -29,6 +29,7 @@ public:
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   int RunDialog(CDialogModel& dialog) override;
+  std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) override;
   void ShowHelp(int context) override;
   void ShowHelpContents(bool index) override;
   void OpenInBrowser(const std::string& address) override;

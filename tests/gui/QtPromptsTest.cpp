@@ -97,5 +97,22 @@ TEST(QtPromptsMessage, PlainMessagesShowTheirCaptionAndIcon) {
   prompts.Message("Plain.", kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
 }
 
+TEST(QtPromptsMessage, AQuestionAnswersYesOrNo) {
+  QWidget parent;
+  gui::QtPrompts prompts(parent, QString());
+  const auto check = [](QMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Another Record?"));
+    EXPECT_EQ(box.buttons().size(), 2);
+  };
+  AnswerMessageBox(QStringLiteral("Yes"), check);
+  EXPECT_EQ(
+      prompts.Message("Another?", "Another Record?", MessageButtons::YesNo, MessageIcon::None),
+      kResultYes);
+  AnswerMessageBox(QStringLiteral("No"), check);
+  EXPECT_EQ(
+      prompts.Message("Another?", "Another Record?", MessageButtons::YesNo, MessageIcon::None),
+      kResultNo);
+}
+
 } // namespace
 } // namespace lumivex

@@ -1,15 +1,66 @@
 #pragma once
 
+#include "RecordingCanvas.h"
 #include "core/Prompts.h"
 #include "ui/FrameViews.h"
 
 #include <deque>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace lumivex::test {
+
+/// A printer a scripted print dialog answers with: its printable page, the step at which it
+/// fails, and what was printed on it (one recording canvas for every page).
+struct FakePrinter {
+  enum class Step { None, StartDocument, StartPage, EndPage, EndDocument };
+
+  CSize page{4800, 6400};
+  Step failAt = Step::None;
+
+  std::string documentName;
+  int pagesStarted = 0;
+  int pagesEnded = 0;
+  bool documentEnded = false;
+  bool abandoned = false; ///< the job was dropped before its document ended
+  RecordingCanvas canvas;
+};
+
+/// A print job on a FakePrinter.
+class FakePrintJob : public PrintJob {
+public:
+  explicit FakePrintJob(std::shared_ptr<FakePrinter> printer) : m_printer(std::move(printer)) {}
+  ~FakePrintJob() override { m_printer->abandoned = !m_printer->documentEnded; }
+  FakePrintJob(const FakePrintJob&) = delete;
+  FakePrintJob& operator=(const FakePrintJob&) = delete;
+
+  [[nodiscard]] CSize PrintableSize() const override { return m_printer->page; }
+  bool StartDocument(const std::string& name) override {
+    m_printer->documentName = name;
+    return m_printer->failAt != FakePrinter::Step::StartDocument;
+  }
+  bool StartPage() override {
+    ++m_printer->pagesStarted;
+    return m_printer->failAt != FakePrinter::Step::StartPage;
+  }
+  Canvas& PageCanvas() override { return m_printer->canvas; }
+  bool EndPage() override {
+    ++m_printer->pagesEnded;
+    return m_printer->failAt != FakePrinter::Step::EndPage;
+  }
+  bool EndDocument() override {
+    m_printer->documentEnded = m_printer->failAt != FakePrinter::Step::EndDocument;
+    return m_printer->documentEnded;
+  }
+
+private:
+  std::shared_ptr<FakePrinter> m_printer;
+};
 
 /// A scripted Prompts: answers come from queues (a message box answers OK when its queue is
 /// empty, a file dialog is cancelled, a dialog is cancelled), and everything shown is logged,
@@ -28,10 +79,16 @@ public:
   std::deque<int> messageAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
   std::deque<DialogScript> dialogScripts;
+  /// Scripts for the dialogs of one class name, taken before `dialogScripts`: a command's own
+  /// dialog can be scripted apart from the dialogs it leads to (a user name, say).
+  std::map<std::string, std::deque<DialogScript>> classScripts;
+  /// The printers the print dialog answers with, in turn; it is cancelled when none is left.
+  std::deque<std::shared_ptr<FakePrinter>> printers;
 
   std::vector<ShownMessage> messages;
   std::vector<FileDialogRequest> fileDialogs;
   std::vector<std::string> dialogsRun;
+  std::vector<PrintDialogRequest> printDialogs;
   std::vector<int> helpTopics;
   std::vector<std::string> helpContents; ///< "contents" or "index", in order shown
   std::vector<std::string> browserAddresses;
@@ -51,12 +108,23 @@ public:
   }
   int RunDialog(CDialogModel& dialog) override {
     dialogsRun.emplace_back(dialog.ClassName());
+    if (const auto own = classScripts.find(dialog.ClassName());
+        own != classScripts.end() && !own->second.empty()) {
+      DialogScript script = std::move(own->second.front());
+      own->second.pop_front();
+      return script(dialog);
+    }
     if (dialogScripts.empty()) {
       return kResultCancel;
     }
     DialogScript script = std::move(dialogScripts.front());
     dialogScripts.pop_front();
     return script(dialog);
+  }
+  std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) override {
+    printDialogs.push_back(request);
+    std::shared_ptr<FakePrinter> printer = Next(printers, std::shared_ptr<FakePrinter>());
+    return printer ? std::make_unique<FakePrintJob>(std::move(printer)) : nullptr;
   }
   void ShowHelp(int context) override { helpTopics.push_back(context); }
   void ShowHelpContents(bool index) override {
@@ -84,6 +152,10 @@ public:
   int listChanged = 0;
   int databaseListChanged = 0;
   int structureChanged = 0;
+  CSize clientSize{800, 600};
+  CSize graphSize{500, 300};
+  bool failImageSave = false;
+  std::vector<std::string> savedImages; ///< every picture path asked for, in order
 
   void CreateChildWindows() override { ++created; }
   void ArrangeWindows() override { ++arranged; }
@@ -91,6 +163,18 @@ public:
   void FileListChanged() override { ++listChanged; }
   void DatabaseListChanged() override { ++databaseListChanged; }
   void StructureChanged() override { ++structureChanged; }
+  [[nodiscard]] CSize ClientSize() const override { return clientSize; }
+  [[nodiscard]] CSize GraphClientSize() const override { return graphSize; }
+  /// Writes a stand-in picture file, as the Spectra Display would, unless told to fail.
+  bool SaveGraphImage(const std::string& path) override {
+    savedImages.push_back(path);
+    if (failImageSave) {
+      return false;
+    }
+    std::ofstream file(path, std::ios::binary);
+    file << "BM";
+    return static_cast<bool>(file);
+  }
 };
 
 } // namespace lumivex::test

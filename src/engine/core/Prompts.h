@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Canvas.h"
+
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +16,8 @@ enum DialogResult : int {
   kResultUsageOk = 2,
   kResultPrint = 3,        ///< a module dialog's "Print" button
   kResultCreateReport = 4, ///< a module dialog's "Create Report" button
+  kResultYes = 6,          ///< the "Yes" button of a question
+  kResultNo = 7,           ///< the "No" button of a question
 };
 
 enum class MessageIcon { None, Information, Warning, Error };
@@ -20,6 +25,7 @@ enum class MessageIcon { None, Information, Warning, Error };
 enum class MessageButtons {
   Ok,
   HelpOk, ///< the usage prompt: "Help" answers 1, "OK" answers 2
+  YesNo,  ///< a question: "Yes" answers kResultYes, "No" answers kResultNo
 };
 
 /// A request for a file dialog. The filter is in the classic form of pairs separated by
@@ -30,6 +36,37 @@ struct FileDialogRequest {
   std::string defaultExtension;
   std::string initialName;
   bool promptOverwrite = false;
+};
+
+/// What the standard print dialog offers: the page range (first and last page that can be
+/// chosen, and the range chosen at first) and the number of copies. Copies and collation are
+/// left to the printer's own settings.
+struct PrintDialogRequest {
+  int minPage = 1;
+  int maxPage = 1;
+  int fromPage = 1;
+  int toPage = 1;
+  int copies = 1;
+};
+
+/// A print job on the printer the user chose in the print dialog. A page is drawn on a
+/// canvas in the printer's device pixels, with the origin at the top left of the printable
+/// area. A job destroyed before EndDocument is abandoned and prints nothing.
+class PrintJob {
+public:
+  virtual ~PrintJob() = default;
+  /// Width and height of the printable area in device pixels.
+  [[nodiscard]] virtual CSize PrintableSize() const = 0;
+  /// Starts the document under the name the print queue shows; false when it cannot start.
+  virtual bool StartDocument(const std::string& name) = 0;
+  /// Starts the next page; false when it cannot start.
+  virtual bool StartPage() = 0;
+  /// The canvas of the page started last.
+  virtual Canvas& PageCanvas() = 0;
+  /// Ends the page; false when it cannot be completed.
+  virtual bool EndPage() = 0;
+  /// Ends the document and hands it to the printer (or the file); false when that fails.
+  virtual bool EndDocument() = 0;
 };
 
 /// A dialog's field model. Each dialog class of the program derives from it; the views
@@ -58,6 +95,8 @@ public:
   /// Runs a modal dialog over the model and returns the button that closed it
   /// (kResultOk or kResultCancel). The model holds the fields as the user left them.
   virtual int RunDialog(CDialogModel& dialog) = 0;
+  /// The standard print dialog; the job on the printer chosen, or nothing when cancelled.
+  virtual std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) = 0;
   /// Opens the help viewer at a topic by context number.
   virtual void ShowHelp(int context) = 0;
   /// Opens the help viewer's contents (kind 0) or its searchable index (kind 1).

@@ -246,7 +246,7 @@ std::string RecordFilePath(const std::string& folder, const std::string& value) 
 
 std::string DatabaseFolder(const std::string& path) {
   const std::string name = std::filesystem::path(path).filename().string();
-  return name.empty() ? path : path.substr(0, path.find(name));
+  return path.substr(0, path.size() - name.size());
 }
 
 FileStatus AppendRecord(const std::string& path, bool create, const DatabaseRecord& record) {

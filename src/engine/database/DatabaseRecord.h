@@ -98,8 +98,9 @@ void WriteRecord(std::string& out, int number, const DatabaseRecord& record);
 /// A record's file reference resolved against the database folder (plain concatenation).
 [[nodiscard]] std::string RecordFilePath(const std::string& folder, const std::string& value);
 
-/// The database folder: the path cut at the first occurrence of its file name, so it keeps
-/// the separator before the name.
+/// The database folder: the path without its file name, so it keeps the separator before
+/// the name. (Cutting at the first occurrence of the name would go wrong when the name also
+/// stands earlier in the path, as in "/data/dyes/dyes".)
 [[nodiscard]] std::string DatabaseFolder(const std::string& path);
 
 /// Appends `record` to the database file as its next record and brings the header count

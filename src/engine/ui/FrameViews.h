@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/Canvas.h"
+
+#include <string>
+
 namespace lumivex {
 
 /// What the main frame tells its windows. The Qt program implements it; tests record it.
@@ -19,6 +23,12 @@ public:
   virtual void DatabaseListChanged() = 0;
   /// The database list window's structure picture changed.
   virtual void StructureChanged() = 0;
+  /// The main window's client area in pixels: the sheet a printed page is laid out on.
+  [[nodiscard]] virtual CSize ClientSize() const = 0;
+  /// The Spectra Display's client area in pixels, which the graph's drawing scales with.
+  [[nodiscard]] virtual CSize GraphClientSize() const = 0;
+  /// Writes the Spectra Display's client area to a bitmap file; false when none was written.
+  virtual bool SaveGraphImage(const std::string& path) = 0;
 };
 
 } // namespace lumivex

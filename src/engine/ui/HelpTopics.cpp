@@ -41,10 +41,35 @@ const std::vector<HelpTopic>& HelpTopics() {
        "graph settings dialog title line thickness width dashed scale selection range low high "
        "x axis y axis values partitions ticks intensity control quantity absorption epsilon "
        "log epsilon fluorescence intensity irradiance reference spectrum ctrl+g view menu"},
+      {kHelpTopicBase + kIdForster, "forster.html", "Forster Energy Transfer",
+       "forster förster fret energy transfer donor acceptor overlap integral j value forster "
+       "distance r0 efficiency rate lifetime dexter orientation factor kappa refractive index "
+       "quantum yield epsilon molar absorption coefficient print report modules menu"},
+      {kHelpTopicBase + kIdTransmission, "transmission.html", "Transmission Simulation",
+       "transmission transmitted light source lamp solar filter sample absorbance absorption "
+       "attenuation factor adjustable parameter modules menu"},
+      {kHelpTopicBase + kIdOscillatorStrength, "oscillator-strength.html",
+       "Oscillator Strength Calculation",
+       "oscillator strength f transition dipole moment mu debye coulomb metre absorption band "
+       "peak fwhm full width half maximum epsilon molar absorption coefficient wavenumber "
+       "integration region manual print report modules menu"},
+      {kHelpTopicBase + kIdFluorescenceLifetime, "fluorescence-lifetime.html",
+       "Fluorescence Lifetime Calculation",
+       "fluorescence lifetime strickler-berg strickler berg radiative rate constant natural "
+       "radiative lifetime tau quantum yield refractive index absorption band emission integral "
+       "term mean value nu-3 epsilon print report modules menu"},
+      {kHelpTopicBase + kIdPrint, "print.html", "Print and Reports",
+       "print printer page pdf result sheet user name report html web page template htmt "
+       "placeholder picture graph temp.bmp create report ctrl+p file menu"},
       {kHelpTopicBase + kIdOpenDatabase, "database.html", "Database List and Structure Display",
        "database list structure display picture bitmap master molecule solar records names "
        "alphabetical classes sort reset save list total number popup absorption emission light "
        "sources redraw structure db file notes ctrl+d file menu"},
+      {kHelpDatabaseWizard, "add-record.html", "Add Record to Database",
+       "add record database entry wizard new create append db file upload files copy copied "
+       "structure picture bitmap name class provided notes line breaks backslash epsilon "
+       "wavelength quantum yield reference instrument solvent experimentalist light source "
+       "location cloud another record file menu"},
       {kHelpDataFileWindow, "data-file-window.html", "Data File window",
        "data file window list entries selection select colours colors paths"},
       {kHelpSpectraDisplay, "spectra-display.html", "Spectra Display",
@@ -74,8 +99,10 @@ const std::vector<HelpGroup>& HelpGroups() {
       {"Windows", {kHelpSpectraDisplay, kHelpDataFileWindow, kHelpTopicBase + kIdOpenDatabase}},
       {"Commands",
        {kHelpTopicBase + kIdCloseSelectedFiles, kHelpTopicBase + kIdFileNew,
-        kHelpTopicBase + kIdOpenDataFile, kHelpTopicBase + kIdAutoScale,
-        kHelpTopicBase + kIdResetGraph, kHelpTopicBase + kIdSetGraph}},
+        kHelpTopicBase + kIdOpenDataFile, kHelpDatabaseWizard, kHelpTopicBase + kIdAutoScale,
+        kHelpTopicBase + kIdResetGraph, kHelpTopicBase + kIdSetGraph, kHelpTopicBase + kIdForster,
+        kHelpTopicBase + kIdTransmission, kHelpTopicBase + kIdOscillatorStrength,
+        kHelpTopicBase + kIdFluorescenceLifetime, kHelpTopicBase + kIdPrint}},
       {"Units and quantities", {kHelpUnitsAndQuantities}},
       {"About",
        {kHelpOverview, kHelpToolbar, kHelpBibliography, kHelpDevelopment, kHelpAcknowledgment,

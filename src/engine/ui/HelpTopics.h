@@ -34,6 +34,8 @@ inline constexpr int kHelpToolbar = 108047;
 inline constexpr int kHelpDataFileWindow = kHelpTopicBase + 142;
 inline constexpr int kHelpSpectraDisplay = kHelpTopicBase + 59648;
 inline constexpr int kHelpUnitsAndQuantities = kHelpTopicBase + 2010;
+/// Context number of the "Help" button of the Database Entry Wizard.
+inline constexpr int kHelpDatabaseWizard = 108639;
 
 /// The contents page of the help folder, which links every topic.
 inline constexpr const char* kHelpContentsFile = "index.html";

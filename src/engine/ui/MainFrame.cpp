@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <tuple>
 
 namespace lumivex {
@@ -39,6 +40,13 @@ CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
     : m_pData(std::make_unique<CLumivexData>()), m_databaseList(prompts, *this, views),
       m_prompts(prompts), m_views(views) {}
 
+CMainFrame::~CMainFrame() {
+  for (const std::string& picture : m_printPictures) {
+    std::error_code ignored;
+    std::filesystem::remove(picture, ignored);
+  }
+}
+
 bool CMainFrame::Execute(int id) {
   if (!IsCommandAvailable(id)) {
     return false;
@@ -62,6 +70,21 @@ bool CMainFrame::Execute(int id) {
   case kIdResetGraph:
     OnResetGraph();
     return true;
+  case kIdPrint:
+    PrintResults(0);
+    return true;
+  case kIdForster:
+    OnForsterEnergyTransfer();
+    return true;
+  case kIdTransmission:
+    OnTransmissionSimulation();
+    return true;
+  case kIdOscillatorStrength:
+    OnOscillatorStrength();
+    return true;
+  case kIdFluorescenceLifetime:
+    OnFluorescenceLifetime();
+    return true;
   case kIdOpenDatabase:
     OnOpenDatabase();
     return true;
@@ -70,6 +93,9 @@ bool CMainFrame::Execute(int id) {
     return true;
   case kIdOpenMasterSolar:
     OnOpenMasterSolarDatabase();
+    return true;
+  case kIdAddRecord:
+    OnAddRecordToDatabase();
     return true;
   case kIdRedrawStructure:
     OnRedrawStructure();

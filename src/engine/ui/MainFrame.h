@@ -5,6 +5,7 @@
 #include "core/Prompts.h"
 #include "database/DatabaseRecord.h"
 #include "database/StructureDlg.h"
+#include "database/Username.h"
 #include "output/ResultSheet.h"
 #include "ui/FrameViews.h"
 #include "ui/SpectrumList.h"
@@ -29,6 +30,10 @@ struct WindowLayout {
 class CMainFrame {
 public:
   CMainFrame(Prompts& prompts, CFrameViews& views);
+  /// Deletes the graph pictures that printing left behind.
+  ~CMainFrame();
+  CMainFrame(const CMainFrame&) = delete;
+  CMainFrame& operator=(const CMainFrame&) = delete;
 
   /// Runs a command by identifier. False when the command is unknown or not available.
   bool Execute(int id);
@@ -48,6 +53,24 @@ public:
   void OnOpenDatabase();
   void OnOpenMasterMoleculeDatabase();
   void OnOpenMasterSolarDatabase();
+  /// Add Record to Database: choose a new or an existing database, then fill the Database
+  /// Entry Wizard once per record; each record is appended with its files copied beside
+  /// the database, until the user cancels or wants no further record.
+  void OnAddRecordToDatabase();
+  /// Forster Energy Transfer: a selected emission spectrum (donor) and absorption spectrum
+  /// (acceptor) give the overlap integral, Forster distance, efficiency, rate and Dexter
+  /// integral in a dialog that reopens after each calculation until cancelled.
+  void OnForsterEnergyTransfer();
+  /// Transmission Simulation: a selected light source seen through a selected absorption
+  /// spectrum becomes a new "Transmission" spectrum in the workspace.
+  void OnTransmissionSimulation();
+  /// Oscillator Strength Calculation: one selected absorption spectrum gives the
+  /// oscillator strength and transition dipole moment of its largest band in a dialog that
+  /// reopens after each calculation until cancelled or until the range holds no peak.
+  void OnOscillatorStrength();
+  /// Fluorescence Lifetime Calculation: a selected absorption and emission spectrum give the
+  /// Strickler-Berg rate constant and lifetimes in a dialog that reopens until cancelled.
+  void OnFluorescenceLifetime();
   /// Redraw Structure: the database window shows the structure picture of the last
   /// selected Data File spectrum's record.
   void OnRedrawStructure();
@@ -111,14 +134,25 @@ public:
   std::string m_programFolder;
   /// The database list window's model.
   CStructureDlg m_databaseList;
+  /// The "Name of User" dialog, asked before printing and reporting.
+  CUsername m_usernameDlg;
 
 private:
   /// Adds the Data File entry of the workspace's newest spectrum and selects it alone.
   void AddFileEntry(const std::string& text);
+  /// Shows the user-name dialog (only while no name is known, unless `always`); true when
+  /// it ends with OK and a name. A cancelled dialog keeps the name it opened with.
+  bool AskUserName(bool always);
+  /// Prints one page of PrintResults on a job; false when the job fails.
+  bool PrintPage(PrintJob& job, int moduleCode);
+  /// The report block of a module code; empty when there is none.
+  [[nodiscard]] ReportBlock ReportBlockOf(int moduleCode) const;
 
   Prompts& m_prompts;
   CFrameViews& m_views;
   bool m_childrenClosable = false;
+  /// The graph pictures printing wrote, deleted with the frame.
+  std::vector<std::string> m_printPictures;
 };
 
 } // namespace lumivex

@@ -283,6 +283,8 @@ TEST_F(DatabaseFileTest, RewriteRefusesRecordsOutsideTheFile) {
 
 TEST(DatabaseLocations, FoldersAndMasterDatabases) {
   EXPECT_EQ(DatabaseFolder("/data/db/dyes.db"), "/data/db/");
+  EXPECT_EQ(DatabaseFolder("/data/dyes/dyes"), "/data/dyes/");
+  EXPECT_EQ(DatabaseFolder("/home/ab/b.db.d/b.db"), "/home/ab/b.db.d/");
   EXPECT_EQ(RecordFilePath("/data/db/", "a.abs.txt"), "/data/db/a.abs.txt");
   EXPECT_EQ(MasterDatabasePath("/opt/lx/bin/", MasterDatabase::Molecule),
             "/opt/lx/bin/Molecule Database/MOLECULE_db.db");

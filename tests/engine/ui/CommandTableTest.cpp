@@ -55,12 +55,14 @@ TEST(CommandTable, ToolbarOrderAndKeys) {
 }
 
 TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
-  for (const int id : {kIdFileNew, kIdOpenDataFile, kIdCloseSelectedFiles, kIdSetGraph,
-                       kIdAutoScale, kIdResetGraph, kIdExit, kIdOverview, kIdOpenDatabase,
-                       kIdOpenMasterMolecule, kIdOpenMasterSolar, kIdRedrawStructure}) {
+  for (const int id :
+       {kIdFileNew, kIdOpenDataFile, kIdCloseSelectedFiles, kIdSetGraph, kIdAutoScale,
+        kIdResetGraph, kIdExit, kIdOverview, kIdForster, kIdTransmission, kIdAddRecord,
+        kIdOscillatorStrength, kIdFluorescenceLifetime, kIdOpenDatabase, kIdOpenMasterMolecule,
+        kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
-  for (const int id : {kIdForster, kIdPrint, kIdListData, kIdGaussian}) {
+  for (const int id : {kIdListData, kIdGaussian}) {
     EXPECT_FALSE(IsCommandAvailable(id)) << id;
   }
   EXPECT_FALSE(IsCommandAvailable(1));

@@ -105,10 +105,16 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {kHelpTopicBase + 42813, "auto-scale.html"},
       {kHelpTopicBase + 44777, "reset-graph.html"},
       {kHelpTopicBase + 45804, "set-graph.html"},
+      {kHelpTopicBase + 42796, "forster.html"},
+      {kHelpTopicBase + 42848, "transmission.html"},
+      {kHelpTopicBase + 42797, "oscillator-strength.html"},
+      {kHelpTopicBase + 42800, "fluorescence-lifetime.html"},
+      {kHelpTopicBase + 57607, "print.html"},
       {kHelpTopicBase + 142, "data-file-window.html"},
       {kHelpTopicBase + 45795, "database.html"},
       {kHelpTopicBase + 59648, "spectra-display.html"},
       {kHelpTopicBase + 2010, "units.html"},
+      {108639, "add-record.html"},
   };
   for (const auto& [context, file] : expected) {
     const HelpTopic* topic = FindHelpTopic(context);

@@ -418,7 +418,7 @@ TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
             std::vector<std::string>{"/opt/lumivex/data/help/index.html"});
 
   // Commands whose capabilities are not built refuse to run.
-  EXPECT_FALSE(frame.Execute(kIdForster));
+  EXPECT_FALSE(frame.Execute(kIdLorentzian));
   EXPECT_FALSE(frame.Execute(12345));
 }
 

@@ -1,0 +1,111 @@
+#include "DipoleDlgView.h"
+
+#include "core/Prompts.h"
+#include "modules/DipoleDlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumivex::gui {
+
+namespace {
+
+// A form row: the field's label, its edit and, when given, the unit after the edit.
+void AddRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
+            const char* unit = nullptr) {
+  if (unit == nullptr) {
+    form->addRow(edits.Label(key), edits.Edit(key));
+    return;
+  }
+  auto* line = new QHBoxLayout;
+  line->addWidget(edits.Edit(key));
+  line->addWidget(new QLabel(QString::fromUtf8(unit)));
+  form->addRow(edits.Label(key), line);
+}
+
+} // namespace
+
+DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+  setWindowTitle(QString::fromLatin1(kDipoleDlgTitle));
+
+  auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"), this);
+  auto* inputColumn = new QVBoxLayout(inputs);
+  auto* range = new QFormLayout;
+  AddRow(range, m_fields, "low");
+  AddRow(range, m_fields, "high");
+  inputColumn->addLayout(range);
+  m_manual = new QCheckBox(inputs);
+  m_manual->setObjectName(QStringLiteral("manual"));
+  m_manual->setChecked(dlg.m_manual);
+  auto* manualText = new QLabel(QString::fromLatin1(kDipoleManualText), inputs);
+  manualText->setWordWrap(true);
+  manualText->setBuddy(m_manual);
+  auto* manualLine = new QHBoxLayout;
+  manualLine->addWidget(m_manual, 0, Qt::AlignTop);
+  manualLine->addWidget(manualText, 1);
+  inputColumn->addLayout(manualLine);
+
+  auto* database = new QGroupBox(QStringLiteral("Database"), this);
+  auto* databaseForm = new QFormLayout(database);
+  m_compound = new QLineEdit(QString::fromStdString(dlg.m_compound), database);
+  m_compound->setObjectName(QStringLiteral("compound"));
+  databaseForm->addRow(QStringLiteral("Compound"), m_compound);
+  AddRow(databaseForm, m_fields, "epsilon", "M⁻¹ cm⁻¹");
+  AddRow(databaseForm, m_fields, "epsilonWavelength");
+
+  auto* results = new QGroupBox(QStringLiteral("Results"), this);
+  auto* resultForm = new QFormLayout(results);
+  AddRow(resultForm, m_fields, "dipoleDebye");
+  AddRow(resultForm, m_fields, "dipoleCm", "(C m)");
+  AddRow(resultForm, m_fields, "oscillatorStrength");
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* calculate =
+      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
+  calculate->setDefault(true);
+  buttons->addButton(QDialogButtonBox::Cancel);
+  QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+  QPushButton* report =
+      buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
+  print->setEnabled(dlg.m_outputEnabled);
+  report->setEnabled(dlg.m_outputEnabled);
+  connect(calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &DipoleDlgView::reject);
+  connect(print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
+  connect(report, &QPushButton::clicked, this, [this] { StoreAndClose(kResultCreateReport); });
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(inputs);
+  left->addWidget(database);
+  auto* groups = new QHBoxLayout;
+  groups->addLayout(left);
+  groups->addWidget(results, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(groups);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int DipoleDlgView::Run() {
+  const int code = exec();
+  return code == QDialog::Rejected ? kResultCancel : code;
+}
+
+void DipoleDlgView::StoreAndClose(int code) {
+  if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(
+          m_fields.Texts(), m_compound->text().toStdString(), m_manual->isChecked())) {
+    m_fields.Refuse(*refusal, m_prompts);
+    return;
+  }
+  done(code);
+}
+
+} // namespace lumivex::gui

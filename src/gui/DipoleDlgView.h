@@ -1,0 +1,43 @@
+#pragma once
+
+#include "NumberFieldEdits.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lumivex {
+class CDipoleDlg;
+class Prompts;
+} // namespace lumivex
+
+namespace lumivex::gui {
+
+/// The Oscillator Strength Calculation dialog over a CDipoleDlg. "Calculate" and "Create
+/// Report" write the edits back (a refused number keeps the dialog open, the refusal going
+/// through `prompts`); "Print" closes without them. "Print" and "Create Report" are enabled
+/// as the model says.
+class DipoleDlgView final : public QDialog {
+  Q_OBJECT
+
+public:
+  DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent = nullptr);
+
+  /// Shows the dialog modally; answers the button that closed it (kResultOk for
+  /// "Calculate", kResultPrint, kResultCreateReport or kResultCancel).
+  int Run();
+
+private:
+  /// Writes the edits back and closes with `code`, unless a field is refused.
+  void StoreAndClose(int code);
+
+  CDipoleDlg& m_dlg;
+  Prompts& m_prompts;
+  NumberFieldEdits m_fields;
+  QLineEdit* m_compound = nullptr;
+  QCheckBox* m_manual = nullptr;
+};
+
+} // namespace lumivex::gui

@@ -1,0 +1,100 @@
+#include "ForsterDlgView.h"
+
+#include "core/Prompts.h"
+#include "modules/ForsterDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace lumivex::gui {
+
+namespace {
+
+// A form of the given number fields, each under its label's text.
+QFormLayout* FieldForm(const NumberFieldEdits& edits, std::initializer_list<const char*> keys) {
+  auto* form = new QFormLayout;
+  for (const char* key : keys) {
+    form->addRow(edits.Label(key), edits.Edit(key));
+  }
+  return form;
+}
+
+QLineEdit* TextEdit(const char* name, const std::string& text, QWidget* parent) {
+  auto* edit = new QLineEdit(QString::fromStdString(text), parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMinimumWidth(220);
+  return edit;
+}
+
+} // namespace
+
+ForsterDlgView::ForsterDlgView(CForsterDlg& dlg, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+  setWindowTitle(QString::fromLatin1(kForsterCaption));
+
+  auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"), this);
+  auto* inputColumn = new QVBoxLayout(inputs);
+  auto* names = new QFormLayout;
+  m_donor = TextEdit("donorName", dlg.m_donorName, inputs);
+  m_acceptor = TextEdit("acceptorName", dlg.m_acceptorName, inputs);
+  names->addRow(QStringLiteral("Donor (Emission Spectrum)"), m_donor);
+  names->addRow(QStringLiteral("Acceptor (Absorption Spectrum)"), m_acceptor);
+  inputColumn->addLayout(names);
+  inputColumn->addLayout(
+      FieldForm(m_fields, {"refractiveIndex", "kappa2", "distance", "lifetime"}));
+  auto* database = new QGroupBox(QStringLiteral("Database"), inputs);
+  database->setLayout(
+      FieldForm(m_fields, {"epsilon", "epsilonWavelength", "quantumYield", "low", "high"}));
+  inputColumn->addWidget(database);
+
+  auto* results = new QGroupBox(QStringLiteral("Results"), this);
+  results->setLayout(
+      FieldForm(m_fields, {"overlap", "forsterDistance", "efficiency", "rate", "dexter"}));
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* calculate =
+      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
+  calculate->setDefault(true);
+  buttons->addButton(QDialogButtonBox::Cancel);
+  m_print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+  m_report = buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
+  m_print->setEnabled(dlg.OutputEnabled());
+  m_report->setEnabled(dlg.OutputEnabled());
+  connect(calculate, &QPushButton::clicked, this, &ForsterDlgView::Calculate);
+  connect(buttons, &QDialogButtonBox::rejected, this, &ForsterDlgView::reject);
+  connect(m_print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
+  connect(m_report, &QPushButton::clicked, this, [this] { done(kResultCreateReport); });
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(inputs);
+  groups->addWidget(results, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(groups);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int ForsterDlgView::Run() {
+  const int code = exec();
+  return code == QDialog::Rejected ? kResultCancel : code;
+}
+
+void ForsterDlgView::Calculate() {
+  if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(m_fields.Texts())) {
+    m_fields.Refuse(*refusal, m_prompts);
+    return;
+  }
+  m_dlg.m_donorName = m_donor->text().toStdString();
+  m_dlg.m_acceptorName = m_acceptor->text().toStdString();
+  done(kResultOk);
+}
+
+} // namespace lumivex::gui

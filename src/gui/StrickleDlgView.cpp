@@ -1,0 +1,109 @@
+#include "StrickleDlgView.h"
+
+#include "core/Prompts.h"
+#include "modules/StrickleDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumivex::gui {
+
+namespace {
+
+// A form row: the field's label, its edit and, when given, the symbol or unit after it.
+void AddRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
+            const char* unit = nullptr) {
+  if (unit == nullptr) {
+    form->addRow(edits.Label(key), edits.Edit(key));
+    return;
+  }
+  auto* line = new QHBoxLayout;
+  line->addWidget(edits.Edit(key));
+  line->addWidget(new QLabel(QString::fromUtf8(unit)));
+  form->addRow(edits.Label(key), line);
+}
+
+QLineEdit* ShownText(const char* name, const std::string& text, QWidget* parent) {
+  auto* edit = new QLineEdit(QString::fromStdString(text), parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setReadOnly(true);
+  edit->setMinimumWidth(200);
+  return edit;
+}
+
+} // namespace
+
+StrickleDlgView::StrickleDlgView(CStrickleDlg& dlg, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+  setWindowTitle(QString::fromLatin1(kStrickleDlgTitle));
+
+  auto* inputs = new QGroupBox(QStringLiteral("Input parameters"), this);
+  auto* inputColumn = new QVBoxLayout(inputs);
+  auto* names = new QFormLayout;
+  names->addRow(QStringLiteral("Compound"), ShownText("compound", dlg.m_compound, inputs));
+  names->addRow(QStringLiteral("Solvent"), ShownText("solvent", dlg.m_solvent, inputs));
+  inputColumn->addLayout(names);
+  auto* band = new QFormLayout;
+  AddRow(band, m_fields, "low");
+  AddRow(band, m_fields, "high");
+  AddRow(band, m_fields, "refractiveIndex");
+  inputColumn->addLayout(band);
+  auto* database = new QGroupBox(QStringLiteral("Database"), inputs);
+  auto* databaseForm = new QFormLayout(database);
+  AddRow(databaseForm, m_fields, "epsilon", "ε (M⁻¹ cm⁻¹)");
+  AddRow(databaseForm, m_fields, "epsilonWavelength");
+  AddRow(databaseForm, m_fields, "quantumYield", "Φ");
+  inputColumn->addWidget(database);
+
+  auto* results = new QGroupBox(QStringLiteral("Results"), this);
+  auto* resultForm = new QFormLayout(results);
+  AddRow(resultForm, m_fields, "integral", "∫ε d(ln ν)");
+  AddRow(resultForm, m_fields, "mean", "⟨ν⁻³⟩⁻¹ (cm⁻³)");
+  AddRow(resultForm, m_fields, "rate", "(1/s)");
+  AddRow(resultForm, m_fields, "naturalLifetime", "(ns)");
+  AddRow(resultForm, m_fields, "lifetime", "(ns)");
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* calculate =
+      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
+  calculate->setDefault(true);
+  buttons->addButton(QDialogButtonBox::Cancel);
+  QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+  QPushButton* report =
+      buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
+  print->setEnabled(dlg.m_outputEnabled);
+  report->setEnabled(dlg.m_outputEnabled);
+  connect(calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &StrickleDlgView::reject);
+  connect(print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
+  connect(report, &QPushButton::clicked, this, [this] { StoreAndClose(kResultCreateReport); });
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(inputs);
+  groups->addWidget(results, 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(groups);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int StrickleDlgView::Run() {
+  const int code = exec();
+  return code == QDialog::Rejected ? kResultCancel : code;
+}
+
+void StrickleDlgView::StoreAndClose(int code) {
+  if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(m_fields.Texts())) {
+    m_fields.Refuse(*refusal, m_prompts);
+    return;
+  }
+  done(code);
+}
+
+} // namespace lumivex::gui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace lumivex {
+class CUsername;
+} // namespace lumivex
+
+namespace lumivex::gui {
+
+/// The "Name of User" dialog: shows the name of a CUsername and writes the typed name back
+/// when OK closes it; Cancel leaves the model as it was.
+class UsernameView final : public QDialog {
+  Q_OBJECT
+
+public:
+  explicit UsernameView(CUsername& dlg, QWidget* parent = nullptr);
+
+  void accept() override;
+
+private:
+  CUsername& m_dlg;
+  QLineEdit* m_userName = nullptr;
+};
+
+} // namespace lumivex::gui
