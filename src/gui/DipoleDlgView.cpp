@@ -67,20 +67,12 @@ DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
   AddRow(resultForm, m_fields, "dipoleCm", "(C m)");
   AddRow(resultForm, m_fields, "oscillatorStrength");
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* calculate =
-      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
-  calculate->setDefault(true);
-  buttons->addButton(QDialogButtonBox::Cancel);
-  QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
-  QPushButton* report =
-      buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
-  print->setEnabled(dlg.m_outputEnabled);
-  report->setEnabled(dlg.m_outputEnabled);
-  connect(calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &DipoleDlgView::reject);
-  connect(print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
-  connect(report, &QPushButton::clicked, this, [this] { StoreAndClose(kResultCreateReport); });
+  const ModuleButtons buttons = AddModuleButtons(this, dlg.m_outputEnabled);
+  connect(buttons.calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
+  connect(buttons.box, &QDialogButtonBox::rejected, this, &DipoleDlgView::reject);
+  connect(buttons.print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
+  connect(buttons.report, &QPushButton::clicked, this,
+          [this] { StoreAndClose(kResultCreateReport); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(inputs);
@@ -90,7 +82,7 @@ DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
   groups->addWidget(results, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -59,17 +59,11 @@ ForsterDlgView::ForsterDlgView(CForsterDlg& dlg, Prompts& prompts, QWidget* pare
   results->setLayout(
       FieldForm(m_fields, {"overlap", "forsterDistance", "efficiency", "rate", "dexter"}));
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* calculate =
-      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
-  calculate->setDefault(true);
-  buttons->addButton(QDialogButtonBox::Cancel);
-  m_print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
-  m_report = buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
-  m_print->setEnabled(dlg.OutputEnabled());
-  m_report->setEnabled(dlg.OutputEnabled());
-  connect(calculate, &QPushButton::clicked, this, &ForsterDlgView::Calculate);
-  connect(buttons, &QDialogButtonBox::rejected, this, &ForsterDlgView::reject);
+  const ModuleButtons buttons = AddModuleButtons(this, dlg.OutputEnabled());
+  m_print = buttons.print;
+  m_report = buttons.report;
+  connect(buttons.calculate, &QPushButton::clicked, this, &ForsterDlgView::Calculate);
+  connect(buttons.box, &QDialogButtonBox::rejected, this, &ForsterDlgView::reject);
   connect(m_print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
   connect(m_report, &QPushButton::clicked, this, [this] { done(kResultCreateReport); });
 
@@ -78,7 +72,7 @@ ForsterDlgView::ForsterDlgView(CForsterDlg& dlg, Prompts& prompts, QWidget* pare
   groups->addWidget(results, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

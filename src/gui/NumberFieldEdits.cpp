@@ -2,8 +2,10 @@
 
 #include "core/Prompts.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace lumivex::gui {
 
@@ -54,6 +56,21 @@ void NumberFieldEdits::Refuse(const FieldRefusal& refusal, Prompts& prompts) con
     edit->setFocus();
     edit->selectAll();
   }
+}
+
+ModuleButtons AddModuleButtons(QWidget* parent, bool outputEnabled) {
+  ModuleButtons buttons;
+  buttons.box = new QDialogButtonBox(parent);
+  buttons.calculate =
+      buttons.box->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
+  buttons.calculate->setDefault(true);
+  buttons.box->addButton(QDialogButtonBox::Cancel);
+  buttons.print = buttons.box->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+  buttons.report =
+      buttons.box->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
+  buttons.print->setEnabled(outputEnabled);
+  buttons.report->setEnabled(outputEnabled);
+  return buttons;
 }
 
 } // namespace lumivex::gui

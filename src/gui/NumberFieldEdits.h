@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace lumivex {
@@ -43,5 +45,16 @@ private:
   };
   std::map<std::string, Field> m_fields;
 };
+
+/// The button row of a module dialog: "Calculate" (the default button), Cancel, "Print" and
+/// "Create Report", the last two enabled when the dialog allows output. The buttons belong
+/// to `box`, which belongs to the parent widget.
+struct ModuleButtons {
+  QDialogButtonBox* box = nullptr;
+  QPushButton* calculate = nullptr;
+  QPushButton* print = nullptr;
+  QPushButton* report = nullptr;
+};
+[[nodiscard]] ModuleButtons AddModuleButtons(QWidget* parent, bool outputEnabled);
 
 } // namespace lumivex::gui

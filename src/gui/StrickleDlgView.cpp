@@ -69,27 +69,19 @@ StrickleDlgView::StrickleDlgView(CStrickleDlg& dlg, Prompts& prompts, QWidget* p
   AddRow(resultForm, m_fields, "naturalLifetime", "(ns)");
   AddRow(resultForm, m_fields, "lifetime", "(ns)");
 
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* calculate =
-      buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
-  calculate->setDefault(true);
-  buttons->addButton(QDialogButtonBox::Cancel);
-  QPushButton* print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
-  QPushButton* report =
-      buttons->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
-  print->setEnabled(dlg.m_outputEnabled);
-  report->setEnabled(dlg.m_outputEnabled);
-  connect(calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
-  connect(buttons, &QDialogButtonBox::rejected, this, &StrickleDlgView::reject);
-  connect(print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
-  connect(report, &QPushButton::clicked, this, [this] { StoreAndClose(kResultCreateReport); });
+  const ModuleButtons buttons = AddModuleButtons(this, dlg.m_outputEnabled);
+  connect(buttons.calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
+  connect(buttons.box, &QDialogButtonBox::rejected, this, &StrickleDlgView::reject);
+  connect(buttons.print, &QPushButton::clicked, this, [this] { done(kResultPrint); });
+  connect(buttons.report, &QPushButton::clicked, this,
+          [this] { StoreAndClose(kResultCreateReport); });
 
   auto* groups = new QHBoxLayout;
   groups->addWidget(inputs);
   groups->addWidget(results, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

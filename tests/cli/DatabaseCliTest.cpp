@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +12,10 @@
 namespace lumivex::cli {
 namespace {
 
-using test::TempDir;
+using lumivex::test::TempDir;
 
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun run{0, {}, {}};
-  run.code = RunCli(args, run.out, run.err);
-  return run;
-}
+using test::Cli;
+using test::CliRun;
 
 class DatabaseCliTest : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 #include "core/SpectrumFile.h"
 
@@ -14,33 +15,13 @@
 namespace lumivex::cli {
 namespace {
 
-using test::FuzzyCompare;
-using test::MakeSpectrum;
-using test::TempDir;
+using lumivex::test::FuzzyCompare;
+using lumivex::test::MakeSpectrum;
+using lumivex::test::TempDir;
 
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  CliRun run{0, {}, {}};
-  run.code = RunCli(args, run.out, run.err);
-  return run;
-}
-
-// The number after `"key":` in `json`, searching from `section` ("" for the start).
-double Number(const std::string& json, const std::string& key, const std::string& section = "") {
-  const std::size_t from = section.empty() ? 0 : json.find("\"" + section + "\":");
-  const std::string marker = "\"" + key + "\":";
-  const std::size_t at = json.find(marker, from == std::string::npos ? 0 : from);
-  if (at == std::string::npos) {
-    ADD_FAILURE() << "no " << key << " in " << json;
-    return std::nan("");
-  }
-  return std::strtod(json.c_str() + at + marker.size(), nullptr);
-}
+using test::Cli;
+using test::CliRun;
+using test::Number;
 
 double Nu(double nm) {
   return 1.0e7 / nm;
