@@ -15,23 +15,6 @@
 
 namespace lumivex::gui {
 
-namespace {
-
-// A form row: the field's label, its edit and, when given, the unit after the edit.
-void AddRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
-            const char* unit = nullptr) {
-  if (unit == nullptr) {
-    form->addRow(edits.Label(key), edits.Edit(key));
-    return;
-  }
-  auto* line = new QHBoxLayout;
-  line->addWidget(edits.Edit(key));
-  line->addWidget(new QLabel(QString::fromUtf8(unit)));
-  form->addRow(edits.Label(key), line);
-}
-
-} // namespace
-
 DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
     : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
   setWindowTitle(QString::fromLatin1(kDipoleDlgTitle));
@@ -39,8 +22,8 @@ DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
   auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"), this);
   auto* inputColumn = new QVBoxLayout(inputs);
   auto* range = new QFormLayout;
-  AddRow(range, m_fields, "low");
-  AddRow(range, m_fields, "high");
+  AddFieldRow(range, m_fields, "low");
+  AddFieldRow(range, m_fields, "high");
   inputColumn->addLayout(range);
   m_manual = new QCheckBox(inputs);
   m_manual->setObjectName(QStringLiteral("manual"));
@@ -58,14 +41,14 @@ DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
   m_compound = new QLineEdit(QString::fromStdString(dlg.m_compound), database);
   m_compound->setObjectName(QStringLiteral("compound"));
   databaseForm->addRow(QStringLiteral("Compound"), m_compound);
-  AddRow(databaseForm, m_fields, "epsilon", "M⁻¹ cm⁻¹");
-  AddRow(databaseForm, m_fields, "epsilonWavelength");
+  AddFieldRow(databaseForm, m_fields, "epsilon", "M⁻¹ cm⁻¹");
+  AddFieldRow(databaseForm, m_fields, "epsilonWavelength");
 
   auto* results = new QGroupBox(QStringLiteral("Results"), this);
   auto* resultForm = new QFormLayout(results);
-  AddRow(resultForm, m_fields, "dipoleDebye");
-  AddRow(resultForm, m_fields, "dipoleCm", "(C m)");
-  AddRow(resultForm, m_fields, "oscillatorStrength");
+  AddFieldRow(resultForm, m_fields, "dipoleDebye");
+  AddFieldRow(resultForm, m_fields, "dipoleCm", "(C m)");
+  AddFieldRow(resultForm, m_fields, "oscillatorStrength");
 
   const ModuleButtons buttons = AddModuleButtons(this, dlg.m_outputEnabled);
   connect(buttons.calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });

@@ -3,6 +3,8 @@
 #include "core/Prompts.h"
 
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +58,18 @@ void NumberFieldEdits::Refuse(const FieldRefusal& refusal, Prompts& prompts) con
     edit->setFocus();
     edit->selectAll();
   }
+}
+
+void AddFieldRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
+                 const char* unit) {
+  if (unit == nullptr) {
+    form->addRow(edits.Label(key), edits.Edit(key));
+    return;
+  }
+  auto* line = new QHBoxLayout;
+  line->addWidget(edits.Edit(key));
+  line->addWidget(new QLabel(QString::fromUtf8(unit)));
+  form->addRow(edits.Label(key), line);
 }
 
 ModuleButtons AddModuleButtons(QWidget* parent, bool outputEnabled) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,10 @@ private:
   };
   std::map<std::string, Field> m_fields;
 };
+
+/// Adds a field's row to a form: its label, its edit and, when given, the unit after the edit.
+void AddFieldRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
+                 const char* unit = nullptr);
 
 /// The button row of a module dialog: "Calculate" (the default button), Cancel, "Print" and
 /// "Create Report", the last two enabled when the dialog allows output. The buttons belong

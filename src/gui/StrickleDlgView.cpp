@@ -16,19 +16,6 @@ namespace lumivex::gui {
 
 namespace {
 
-// A form row: the field's label, its edit and, when given, the symbol or unit after it.
-void AddRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
-            const char* unit = nullptr) {
-  if (unit == nullptr) {
-    form->addRow(edits.Label(key), edits.Edit(key));
-    return;
-  }
-  auto* line = new QHBoxLayout;
-  line->addWidget(edits.Edit(key));
-  line->addWidget(new QLabel(QString::fromUtf8(unit)));
-  form->addRow(edits.Label(key), line);
-}
-
 QLineEdit* ShownText(const char* name, const std::string& text, QWidget* parent) {
   auto* edit = new QLineEdit(QString::fromStdString(text), parent);
   edit->setObjectName(QString::fromLatin1(name));
@@ -50,24 +37,24 @@ StrickleDlgView::StrickleDlgView(CStrickleDlg& dlg, Prompts& prompts, QWidget* p
   names->addRow(QStringLiteral("Solvent"), ShownText("solvent", dlg.m_solvent, inputs));
   inputColumn->addLayout(names);
   auto* band = new QFormLayout;
-  AddRow(band, m_fields, "low");
-  AddRow(band, m_fields, "high");
-  AddRow(band, m_fields, "refractiveIndex");
+  AddFieldRow(band, m_fields, "low");
+  AddFieldRow(band, m_fields, "high");
+  AddFieldRow(band, m_fields, "refractiveIndex");
   inputColumn->addLayout(band);
   auto* database = new QGroupBox(QStringLiteral("Database"), inputs);
   auto* databaseForm = new QFormLayout(database);
-  AddRow(databaseForm, m_fields, "epsilon", "ε (M⁻¹ cm⁻¹)");
-  AddRow(databaseForm, m_fields, "epsilonWavelength");
-  AddRow(databaseForm, m_fields, "quantumYield", "Φ");
+  AddFieldRow(databaseForm, m_fields, "epsilon", "ε (M⁻¹ cm⁻¹)");
+  AddFieldRow(databaseForm, m_fields, "epsilonWavelength");
+  AddFieldRow(databaseForm, m_fields, "quantumYield", "Φ");
   inputColumn->addWidget(database);
 
   auto* results = new QGroupBox(QStringLiteral("Results"), this);
   auto* resultForm = new QFormLayout(results);
-  AddRow(resultForm, m_fields, "integral", "∫ε d(ln ν)");
-  AddRow(resultForm, m_fields, "mean", "⟨ν⁻³⟩⁻¹ (cm⁻³)");
-  AddRow(resultForm, m_fields, "rate", "(1/s)");
-  AddRow(resultForm, m_fields, "naturalLifetime", "(ns)");
-  AddRow(resultForm, m_fields, "lifetime", "(ns)");
+  AddFieldRow(resultForm, m_fields, "integral", "∫ε d(ln ν)");
+  AddFieldRow(resultForm, m_fields, "mean", "⟨ν⁻³⟩⁻¹ (cm⁻³)");
+  AddFieldRow(resultForm, m_fields, "rate", "(1/s)");
+  AddFieldRow(resultForm, m_fields, "naturalLifetime", "(ns)");
+  AddFieldRow(resultForm, m_fields, "lifetime", "(ns)");
 
   const ModuleButtons buttons = AddModuleButtons(this, dlg.m_outputEnabled);
   connect(buttons.calculate, &QPushButton::clicked, this, [this] { StoreAndClose(kResultOk); });
