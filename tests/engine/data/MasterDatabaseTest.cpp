@@ -7,9 +7,11 @@
 #include "core/OpenDataFile.h"
 #include "core/ProfileFile.h"
 #include "core/SpectrumFile.h"
+#include "core/Units.h"
 #include "database/DatabaseRecord.h"
 #include "database/Dib.h"
 #include "database/StructureDlg.h"
+#include "modules/Transmission.h"
 #include "ui/MainFrame.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@
 #include <cmath>
 #include <cstddef>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -52,6 +55,17 @@ struct Master {
   }
   [[nodiscard]] const CSpectrum& Spectrum(const std::string& file) const {
     return spectra.at(file);
+  }
+  /// Opens the spectrum `file` of record i + 1 into the document as the program opens a
+  /// record's spectrum, with the record's epsilon, wavelength and quantum yield.
+  CSpectrum* Open(CLumivexData& document, std::size_t i, const std::string& file) const {
+    const DatabaseOpenRequest request{path, static_cast<int>(i) + 1};
+    const OpenDataFileResult opened = OpenDataFile(document, folder + file, &request);
+    EXPECT_TRUE(opened.Opened()) << file << ": " << opened.message;
+    return opened.spectrum;
+  }
+  [[nodiscard]] std::size_t IndexOf(const std::string& name) const {
+    return static_cast<std::size_t>(&Named(name) - records.data());
   }
 };
 
@@ -258,23 +272,73 @@ INSTANTIATE_TEST_SUITE_P(Both, MasterDatabases,
                            return tested.param == MasterDatabase::Molecule ? "Molecule" : "Solar";
                          });
 
-TEST(MoleculeDatabase, EpsilonWavelengthLiesInsideEveryAbsorptionSpectrum) {
-  for (const DatabaseRecord& record : Molecules().records) {
+// The absorption spectra are absorbances, 1 at the record's epsilon wavelength. Opened as
+// the program opens a record, the Epsilon display converts them with the record's Epsilon
+// and shows exactly that value there: exactly where the wavelength is a point of the file,
+// to the last bits of single precision where it lies between two points.
+TEST(MoleculeDatabase, AbsorptionSpectraReadOneAtTheEpsilonWavelength) {
+  const Master& master = Molecules();
+  int betweenPoints = 0;
+  for (std::size_t i = 0; i < master.records.size(); ++i) {
+    const DatabaseRecord& record = master.records[i];
     SCOPED_TRACE(record.absName);
     ASSERT_FALSE(record.absFile.empty());
-    const CSpectrum& spectrum = Molecules().Spectrum(record.absFile);
-    EXPECT_GE(record.absWavelength, spectrum.m_points.front().x);
-    EXPECT_LE(record.absWavelength, spectrum.m_points.back().x);
+    CLumivexData document;
+    CSpectrum* spectrum = master.Open(document, i, record.absFile);
+    ASSERT_NE(spectrum, nullptr);
+    EXPECT_EQ(spectrum->m_epsilon, record.absEpsilon);
+    EXPECT_EQ(spectrum->m_epsilonWavelength, record.absWavelength);
+    EXPECT_GE(record.absWavelength, spectrum->SmallestX());
+    EXPECT_LE(record.absWavelength, spectrum->LargestX());
     EXPECT_GE(record.absEpsilon, 0.0f);
-    if (record.absEpsilon > 0.0f) {
-      // The absorption spectra hold molar absorption coefficients: at the record's
-      // wavelength they give its Epsilon; the literature tables of the aromatic
-      // hydrocarbons give up to 12 % less (pyrene's a little more).
-      const float ratio = spectrum.Interpolate(record.absWavelength) / record.absEpsilon;
-      EXPECT_GT(ratio, 0.87f);
-      EXPECT_LT(ratio, 1.01f);
+
+    const float absorbance = spectrum->Interpolate(record.absWavelength);
+    const float epsilon = QuantityValue(*spectrum, YQuantity::Epsilon, absorbance);
+    const bool onPoint =
+        std::any_of(spectrum->m_points.begin(), spectrum->m_points.end(),
+                    [&record](const SpectrumPoint& p) { return p.x == record.absWavelength; });
+    if (onPoint) {
+      EXPECT_EQ(absorbance, 1.0f);
+      EXPECT_EQ(epsilon, record.absEpsilon);
+    } else {
+      ++betweenPoints;
+      EXPECT_FLOAT_EQ(absorbance, 1.0f);
+      EXPECT_FLOAT_EQ(epsilon, record.absEpsilon);
     }
   }
+  // Quinine, 9,10-diphenylanthracene and rhodamine B have their epsilon between whole nm.
+  EXPECT_LE(betweenPoints, 3);
+}
+
+// Sunlight through mCherry's absorption at factor 1: 10 % passes at the epsilon wavelength,
+// 587 nm, where the absorbance is 1; more everywhere else, and nearly all beyond the band.
+TEST(MasterDatabaseTransmission, SunlightThroughMCherryDipsToTenPercentAtItsEpsilonWavelength) {
+  CLumivexData document;
+  const std::size_t sunIndex = Solar().IndexOf("ASTM G173-03 global tilt (AM1.5G)");
+  const CSpectrum* sun = Solar().Open(document, sunIndex, Solar().records[sunIndex].lsFile);
+  const std::size_t mcherryIndex = Molecules().IndexOf("mCherry");
+  const CSpectrum* mcherry =
+      Molecules().Open(document, mcherryIndex, Molecules().records[mcherryIndex].absFile);
+  ASSERT_NE(sun, nullptr);
+  ASSERT_NE(mcherry, nullptr);
+
+  const std::unique_ptr<CSpectrum> transmitted = SimulateTransmission(*sun, *mcherry, 1.0f);
+  ASSERT_EQ(transmitted->m_points.size(), sun->m_points.size());
+  float lowest = std::numeric_limits<float>::max();
+  float lowestAt = 0.0f;
+  for (std::size_t i = 0; i < sun->m_points.size(); ++i) {
+    if (sun->m_points[i].y > 0.0f) {
+      const float fraction = transmitted->m_points[i].y / sun->m_points[i].y;
+      if (fraction < lowest) {
+        lowest = fraction;
+        lowestAt = sun->m_points[i].x;
+      }
+    }
+  }
+  EXPECT_EQ(lowestAt, 587.0f);
+  EXPECT_FLOAT_EQ(lowest, 0.1f);
+  EXPECT_GT(transmitted->Interpolate(700.0f) / sun->Interpolate(700.0f), 0.99f);
+  EXPECT_GT(transmitted->m_peakY, 0.5f * sun->m_peakY);
 }
 
 TEST(MoleculeDatabase, HoldsTheFluorescentProteinsWithSpectraAndTheirConstants) {
@@ -460,6 +524,8 @@ TEST(MasterDatabaseSession, OpensRecordSpectraAndStructuresFromTheList) {
   EXPECT_EQ(mcherry.m_name, "mCherry");
   EXPECT_FLOAT_EQ(mcherry.m_epsilon, 72000.0f);
   EXPECT_TRUE(FuzzyCompare(mcherry.m_epsilonPeak, 72000.0, 0.02));
+  // Absorption shows absorbance: mCherry's peak is its epsilon wavelength, absorbance 1.
+  EXPECT_NEAR(data.m_absorptionMax, 1.0f, 0.01f);
   EXPECT_GE(data.m_xMin, 300.0f);
   EXPECT_LE(data.m_xMax, 800.0f);
   EXPECT_TRUE(prompts.messages.empty());
