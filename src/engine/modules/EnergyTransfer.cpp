@@ -102,7 +102,22 @@ CTransferEvaluation::CTransferEvaluation(std::vector<EnergyTransferRecord> chain
                                          std::vector<float> wavelengths,
                                          std::vector<float> measured)
     : m_chain(std::move(chain)), m_emissions(std::move(emissions)),
-      m_wavelengths(std::move(wavelengths)), m_measured(std::move(measured)) {}
+      m_wavelengths(std::move(wavelengths)), m_measured(std::move(measured)) {
+  const std::size_t count = m_emissions.size();
+  m_combinable = count > 0;
+  std::vector<float> unit(count, 0.0f);
+  for (std::size_t c = 0; c < count && m_combinable; ++c) {
+    CSpectrum& emission = m_emissions[c];
+    m_scales.push_back(RatioOrZero(emission.m_quantumYield, emission.Area()));
+    unit.assign(count, 0.0f);
+    unit[c] = 1.0f;
+    const std::unique_ptr<CSpectrum> alone = Combine(unit, false);
+    m_combinable = alone != nullptr;
+    for (const float wavelength : m_wavelengths) {
+      m_contributions.push_back(m_combinable ? alone->Interpolate(wavelength) : 0.0f);
+    }
+  }
+}
 
 std::vector<EnergyTransferRecord>
 CTransferEvaluation::Chain(std::span<const float> efficiencies) const {
@@ -114,19 +129,18 @@ CTransferEvaluation::Chain(std::span<const float> efficiencies) const {
   return chain;
 }
 
-std::unique_ptr<CSpectrum>
-CTransferEvaluation::Simulate(std::span<const EnergyTransferRecord> chain) {
+std::unique_ptr<CSpectrum> CTransferEvaluation::Combine(std::span<const float> weights,
+                                                        bool normalised) {
   if (m_emissions.empty()) {
     return nullptr;
   }
-  // The area-normalised emission display, in a document of its own: the combination scales
-  // each spectrum by its quantum yield over its area.
+  // The emission display, area-normalised or not, in a document of its own.
   CLumivexData display;
-  display.m_settingsApplied = 1;
+  display.m_settingsApplied = normalised ? 1 : 0;
   display.m_showFluorescence = 1;
   display.m_showIntensity = 1;
-  for (std::size_t c = 0; c < m_emissions.size() && c < chain.size(); ++c) {
-    m_emissions[c].m_weight = RatioOrZero(chain[c].emissionEnergy, chain[c].quantumYield);
+  for (std::size_t c = 0; c < m_emissions.size(); ++c) {
+    m_emissions[c].m_weight = c < weights.size() ? weights[c] : 0.0f;
   }
   CSpectrum& first = m_emissions.front();
   if (m_emissions.size() == 1) {
@@ -139,17 +153,38 @@ CTransferEvaluation::Simulate(std::span<const EnergyTransferRecord> chain) {
   return sum;
 }
 
+std::unique_ptr<CSpectrum>
+CTransferEvaluation::Simulate(std::span<const EnergyTransferRecord> chain) {
+  std::vector<float> weights;
+  for (const EnergyTransferRecord& record : chain) {
+    weights.push_back(RatioOrZero(record.emissionEnergy, record.quantumYield));
+  }
+  return Combine(weights, true);
+}
+
+std::vector<float>
+CTransferEvaluation::SimulatedValues(std::span<const EnergyTransferRecord> chain) const {
+  std::vector<float> values;
+  if (!m_combinable) {
+    return values;
+  }
+  const std::size_t n = m_wavelengths.size();
+  values.assign(n, 0.0f);
+  for (std::size_t c = 0; c < m_emissions.size() && c < chain.size(); ++c) {
+    const float weight = RatioOrZero(chain[c].emissionEnergy, chain[c].quantumYield);
+    const float factor = weight * m_scales[c];
+    for (std::size_t i = 0; i < n; ++i) {
+      values[i] += factor * m_contributions[c * n + i];
+    }
+  }
+  return values;
+}
+
 float CTransferEvaluation::operator()(std::span<const float> efficiencies) {
   ++m_evaluations;
-  const std::vector<EnergyTransferRecord> chain = Chain(efficiencies);
-  const std::unique_ptr<CSpectrum> simulated = Simulate(chain);
-  if (simulated == nullptr) {
+  const std::vector<float> values = SimulatedValues(Chain(efficiencies));
+  if (!m_combinable) {
     return kWorstTransferMisfit;
-  }
-  std::vector<float> values;
-  values.reserve(m_wavelengths.size());
-  for (const float wavelength : m_wavelengths) {
-    values.push_back(simulated->Interpolate(wavelength));
   }
   float smallest = 0.0f;
   SmallestIndex(values, smallest);

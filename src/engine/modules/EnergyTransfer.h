@@ -72,11 +72,16 @@ inline constexpr float kWorstTransferMisfit = 3.4028235e38f;
 ///
 /// The chain's emission spectra (each component's from its database record, read once by
 /// the caller) are held here and combined area-normalised, each weighted by Q''_c / QY_c
-/// and scaled by its own quantum yield over its area, on the first spectrum's step over the
-/// union of their ranges: S(lambda) = sum_c Q''_c F_c(lambda) / A_c when the record's QY is
-/// the spectrum's own. With s_i = S(lambda_i) and s_min their smallest value (from 1e8),
-/// E = sqrt(sum_i (s_i / s_min - o_i)^2) / (number of components). Nothing is added to any
-/// workspace; an s_min of 0 scores kWorstTransferMisfit.
+/// and scaled by its own quantum yield over its area, one after the other on the first
+/// spectrum's step over the union of their ranges: S(lambda) = sum_c Q''_c F_c(lambda) / A_c
+/// when the record's QY is the spectrum's own. With s_i = S(lambda_i) and s_min their
+/// smallest value (from 1e8), E = sqrt(sum_i (s_i / s_min - o_i)^2) / (number of
+/// components). Nothing is added to any workspace; an s_min of 0 scores
+/// kWorstTransferMisfit.
+///
+/// Combining is linear in the weights, so each spectrum's contribution to S at the
+/// wavelengths (resampled through the same chain of grids) is found once, and an evaluation
+/// only weighs those contributions; the values agree with S.Interpolate to single precision.
 class CTransferEvaluation {
 public:
   /// `chain`: the records as entered (QY, epsilon, excitation); `emissions`: one spectrum a
@@ -90,6 +95,11 @@ public:
   /// The records with the trial efficiencies and their derived quantities.
   [[nodiscard]] std::vector<EnergyTransferRecord> Chain(std::span<const float> efficiencies) const;
 
+  /// s_i, the simulated emission of records whose derived quantities are filled, at each
+  /// wavelength. Empty when the spectra cannot be combined.
+  [[nodiscard]] std::vector<float>
+  SimulatedValues(std::span<const EnergyTransferRecord> chain) const;
+
   /// The simulated fluorescence spectrum of records whose derived quantities are filled:
   /// the emission spectra combined as described above. Null when a spectrum is unusable.
   [[nodiscard]] std::unique_ptr<CSpectrum> Simulate(std::span<const EnergyTransferRecord> chain);
@@ -97,10 +107,18 @@ public:
   [[nodiscard]] int Evaluations() const { return m_evaluations; }
 
 private:
+  // Combines the spectra, each with its weight, area-normalised or as they are.
+  std::unique_ptr<CSpectrum> Combine(std::span<const float> weights, bool normalised);
+
   std::vector<EnergyTransferRecord> m_chain;
   std::vector<CSpectrum> m_emissions;
   std::vector<float> m_wavelengths;
   std::vector<float> m_measured;
+  // Per spectrum: its quantum yield over its area, and its resampled values at the
+  // wavelengths (spectrum by spectrum, wavelength by wavelength).
+  std::vector<float> m_scales;
+  std::vector<float> m_contributions;
+  bool m_combinable = false;
   int m_evaluations = 0;
 };
 
