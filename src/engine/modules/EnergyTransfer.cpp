@@ -106,9 +106,11 @@ CTransferEvaluation::CTransferEvaluation(std::vector<EnergyTransferRecord> chain
   const std::size_t count = m_emissions.size();
   m_combinable = count > 0;
   std::vector<float> unit(count, 0.0f);
-  for (std::size_t c = 0; c < count && m_combinable; ++c) {
+  for (std::size_t c = 0; c < count; ++c) {
     CSpectrum& emission = m_emissions[c];
     m_scales.push_back(RatioOrZero(emission.m_quantumYield, emission.Area()));
+  }
+  for (std::size_t c = 0; c < count && m_combinable && !m_wavelengths.empty(); ++c) {
     unit.assign(count, 0.0f);
     unit[c] = 1.0f;
     const std::unique_ptr<CSpectrum> alone = Combine(unit, false);
@@ -192,11 +194,23 @@ float CTransferEvaluation::operator()(std::span<const float> efficiencies) {
     return kWorstTransferMisfit;
   }
   float squares = 0.0f;
-  for (std::size_t i = 0; i < values.size(); ++i) {
+  for (std::size_t i = 0; i < values.size() && i < m_measured.size(); ++i) {
     const float difference = values[i] / smallest - m_measured[i];
     squares += difference * difference;
   }
   return std::sqrt(squares) / static_cast<float>(m_chain.size());
+}
+
+SimulatedFluorescence SimulateFluorescence(std::span<const EnergyTransferRecord> chain,
+                                           std::vector<CSpectrum> emissions) {
+  SimulatedFluorescence result;
+  CTransferEvaluation evaluation({chain.begin(), chain.end()}, std::move(emissions), {}, {});
+  result.sum = evaluation.Simulate(chain);
+  result.shares = evaluation.Emissions();
+  for (CSpectrum& share : result.shares) {
+    share.ScaleY(RatioOrZero(share.m_weight * share.m_quantumYield, share.Area()));
+  }
+  return result;
 }
 
 TransferFit FitEfficiencies(CTransferEvaluation& evaluation, std::span<const float> start) {

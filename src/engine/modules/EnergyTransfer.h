@@ -105,6 +105,8 @@ public:
   [[nodiscard]] std::unique_ptr<CSpectrum> Simulate(std::span<const EnergyTransferRecord> chain);
 
   [[nodiscard]] int Evaluations() const { return m_evaluations; }
+  /// The emission spectra, with the weights of the last simulation.
+  [[nodiscard]] const std::vector<CSpectrum>& Emissions() const { return m_emissions; }
 
 private:
   // Combines the spectra, each with its weight, area-normalised or as they are.
@@ -121,6 +123,21 @@ private:
   bool m_combinable = false;
   int m_evaluations = 0;
 };
+
+/// The simulated fluorescence of a chain whose derived quantities are filled, as it joins
+/// the workspace after the results: the sum S of the area-normalised shares (named after
+/// the first component, as combining names it) and each component's emission spectrum
+/// with the weight Q''_c / QY_c, scaled by weight times its quantum yield over its area so
+/// that it shows its share Q''_c F_c / A_c. No sum when the spectra cannot be combined.
+struct SimulatedFluorescence {
+  std::unique_ptr<CSpectrum> sum;
+  std::vector<CSpectrum> shares; ///< in chain order
+};
+[[nodiscard]] SimulatedFluorescence
+SimulateFluorescence(std::span<const EnergyTransferRecord> chain, std::vector<CSpectrum> emissions);
+
+/// The Data File entry of the simulated sum.
+inline constexpr const char* kSimulatedSpectrumEntry = "Simulated Fluorescence Spectrum";
 
 /// Tolerance of the reverse analysis' search on the spread of the simplex values.
 inline constexpr float kTransferTolerance = 1.0e-10f;

@@ -145,6 +145,28 @@ TEST(EnergyTransfer, TheMisfitReadsTheSameValuesAsTheSimulatedSpectrum) {
   }
 }
 
+TEST(EnergyTransfer, SimulatedFluorescenceIsTheSumOfTheScaledShares) {
+  SyntheticChain made =
+      MakeChain({480, 560, 620}, {0.8f, 0.6f, 0.5f}, {3000, 1000, 500}, {0.5f, 0.5f});
+  CTransferEvaluation evaluation(made.chain, made.emissions, {}, {});
+  const std::vector<EnergyTransferRecord> chain = evaluation.Chain(std::vector{0.4f, 0.7f});
+  const SimulatedFluorescence simulated = SimulateFluorescence(chain, made.emissions);
+  ASSERT_NE(simulated.sum, nullptr);
+  ASSERT_EQ(simulated.shares.size(), 3u);
+  EXPECT_EQ(simulated.sum->m_name, made.emissions[0].m_name);
+  for (std::size_t c = 0; c < 3; ++c) {
+    EXPECT_TRUE(FuzzyCompare(simulated.shares[c].m_weight,
+                             chain[c].emissionEnergy / chain[c].quantumYield));
+  }
+  for (const float x : {470.0f, 530.0f, 600.0f}) {
+    double shares = 0.0;
+    for (const CSpectrum& share : simulated.shares) {
+      shares += share.Interpolate(x);
+    }
+    EXPECT_TRUE(FuzzyCompare(simulated.sum->Interpolate(x), shares, 1e-4)) << x;
+  }
+}
+
 TEST(EnergyTransfer, OneStepIsScannedInHundredths) {
   SyntheticChain made = MakeChain({480, 560}, {0.8f, 0.6f}, {3000, 1000}, {0.37f});
   const std::vector<float> wavelengths = {470, 500, 540, 570, 620};
