@@ -216,6 +216,30 @@ void CProfileFile::SetString(std::string_view section, std::string_view key,
   IndexKeys(s);
 }
 
+bool CProfileFile::ReplaceValue(std::string_view section, std::string_view key,
+                                std::string_view value) {
+  const auto found = m_sectionIndex.find(Fold(section));
+  if (found == m_sectionIndex.end()) {
+    return false;
+  }
+  Section& s = m_sections[found->second];
+  const auto line = s.keys.find(Fold(key));
+  if (line == s.keys.end()) {
+    return false;
+  }
+  std::string& text = s.lines[line->second];
+  std::size_t begin = text.find('=') + 1;
+  while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) {
+    ++begin;
+  }
+  std::size_t end = text.size();
+  while (end > begin && IsBlank(text[end - 1])) {
+    --end;
+  }
+  text.replace(begin, end - begin, value);
+  return true;
+}
+
 std::string CProfileFile::Text() const {
   std::string text;
   const auto add = [&text](const std::string& line) {

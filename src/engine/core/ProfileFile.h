@@ -38,11 +38,17 @@ public:
   [[nodiscard]] int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
   /// Whether the section exists.
   [[nodiscard]] bool HasSection(std::string_view section) const;
+  /// The number of section lines in the file (a name that stands twice counts twice).
+  [[nodiscard]] std::size_t SectionCount() const { return m_sections.size(); }
 
   /// Sets a value as the platform writer does: an existing key's line becomes
   /// "Key=value" in place; a new key goes after the last line of its section; a new
   /// section goes at the end of the file.
   void SetString(std::string_view section, std::string_view key, std::string_view value);
+  /// Replaces the value of the key that reading finds and keeps the rest of its line as it
+  /// stands: the key, the blanks around "=" and the line end. False, changing nothing, when
+  /// the section or the key is missing.
+  bool ReplaceValue(std::string_view section, std::string_view key, std::string_view value);
 
   /// The file's text with every change applied.
   [[nodiscard]] std::string Text() const;

@@ -6,11 +6,14 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace lumivex {
 
 namespace {
+
+constexpr const char* kNothingWritten = "nothing was written.";
 
 // One key of a record: its section, its name and the text or float field that holds it.
 struct RecordKey {
@@ -51,6 +54,9 @@ constexpr std::array<RecordKey, 28> kKeys{{
     {RecordSection::LightSource, "Time", &DatabaseRecord::lsTime, nullptr},
 }};
 
+constexpr std::array<RecordSection, 3> kSections{RecordSection::Absorption, RecordSection::Emission,
+                                                 RecordSection::LightSource};
+
 const char* SectionWord(RecordSection section) {
   switch (section) {
   case RecordSection::Absorption:
@@ -87,6 +93,13 @@ std::string StoredText(const RecordKey& key, const DatabaseRecord& record) {
   return key.text == &DatabaseRecord::emsNotes ? EscapeNotes(value) : SingleLine(value);
 }
 
+std::string Capitalised(std::string text) {
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') {
+    text.front() = static_cast<char>(text.front() - 'a' + 'A');
+  }
+  return text;
+}
+
 bool SameLetters(std::string_view a, std::string_view b) {
   const auto lower = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -94,18 +107,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(),
                     [&lower](char x, char y) { return lower(x) == lower(y); });
-}
-
-// The text from the third line on (the first two lines are the header).
-std::string_view AfterHeader(std::string_view text) {
-  for (int line = 0; line < 2; ++line) {
-    const std::size_t end = text.find('\n');
-    if (end == std::string_view::npos) {
-      return {};
-    }
-    text.remove_prefix(end + 1);
-  }
-  return text;
 }
 
 } // namespace
@@ -219,8 +220,23 @@ DatabaseRecord ReadRecord(const CProfileFile& database, int number) {
   return record;
 }
 
-int RecordCount(const CProfileFile& database) {
+int HeaderRecordCount(const CProfileFile& database) {
   return database.GetInt("Spectra", "Number", 0);
+}
+
+int RecordCount(const CProfileFile& database) {
+  int number = static_cast<int>(std::min<std::size_t>(
+      static_cast<std::size_t>(std::max(HeaderRecordCount(database), 0)), database.SectionCount()));
+  while (number > 0 && !HasRecordSections(database, number)) {
+    --number;
+  }
+  return number;
+}
+
+bool HasRecordSections(const CProfileFile& database, int number) {
+  return std::any_of(kSections.begin(), kSections.end(), [&](RecordSection section) {
+    return database.HasSection(RecordSectionName(number, section));
+  });
 }
 
 std::string RecordFileValue(const CProfileFile& database, int number, RecordSection section) {
@@ -230,8 +246,7 @@ std::string RecordFileValue(const CProfileFile& database, int number, RecordSect
 int MissingSpectrumFiles(const CProfileFile& database, int number) {
   int missing = 0;
   int bit = 1;
-  for (const RecordSection section :
-       {RecordSection::Absorption, RecordSection::Emission, RecordSection::LightSource}) {
+  for (const RecordSection section : kSections) {
     if (RecordFileValue(database, number, section).empty()) {
       missing += bit;
     }
@@ -260,19 +275,37 @@ FileStatus AppendRecord(const std::string& path, bool create, const DatabaseReco
   } else if (error) {
     return {false, "Cannot reach " + path + ": " + error.message()};
   }
-  const int count = RecordCount(CProfileFile::Parse(old));
+  CProfileFile database = CProfileFile::Parse(old);
+  const int count = std::max(HeaderRecordCount(database), 0);
+  const std::string header = "the header of " + path + " reads Number = " + std::to_string(count);
+  if (count == std::numeric_limits<int>::max()) {
+    return {false,
+            Capitalised(header) + ", the most records a database can number; " + kNothingWritten};
+  }
+  const int number = count + 1;
+  const std::string next = std::to_string(number);
+  if (HasRecordSections(database, number)) {
+    return {false,
+            "Record " + next + " already has sections in " + path +
+                (count == 0 ? std::string(", which has no record count") : " although " + header) +
+                "; a new record " + next + " would be mixed with them, so " + kNothingWritten};
+  }
+  if (const int held = RecordCount(database); held != count) {
+    return {false, Capitalised(header) + ", but the file holds " +
+                       (held == 0 ? std::string("no records")
+                                  : "records only up to number " + std::to_string(held)) +
+                       "; a record added as number " + next + " could not be found again, so " +
+                       kNothingWritten};
+  }
   std::string text;
-  if (count <= 0) {
+  if (count == 0) {
     text = "[Spectra]\nNumber = 1\n\n";
     WriteRecord(text, 1, record);
     text += old;
   } else {
-    text = "[Spectra]\nNumber = " + std::to_string(count + 1) + "\n";
-    text += AfterHeader(old);
-    if (!text.empty() && text.back() != '\n') {
-      text += '\n';
-    }
-    WriteRecord(text, count + 1, record);
+    (void)database.ReplaceValue("Spectra", "Number", next);
+    text = database.Text();
+    WriteRecord(text, number, record);
   }
   return WriteFileAtomically(path, text);
 }

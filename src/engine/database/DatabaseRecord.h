@@ -85,8 +85,18 @@ void WriteRecord(std::string& out, int number, const DatabaseRecord& record);
 /// from their text (0 when missing or not a number).
 [[nodiscard]] DatabaseRecord ReadRecord(const CProfileFile& database, int number);
 
-/// The record count: key "Number" of section "Spectra", 0 when missing.
+/// The count the header claims: key "Number" of section "Spectra", 0 when missing. It is
+/// what the file says, not what it holds; loop and allocate by RecordCount.
+[[nodiscard]] int HeaderRecordCount(const CProfileFile& database);
+
+/// The records to visit: the header's count, lowered to the highest record number that has
+/// a section in the file, and never above the file's number of sections. So a loop from 1
+/// to the count never runs longer than the file is, whatever the header claims; records
+/// missing inside that range (gaps) read as empty records.
 [[nodiscard]] int RecordCount(const CProfileFile& database);
+
+/// Whether any of the three sections of record `number` stands in the file.
+[[nodiscard]] bool HasRecordSections(const CProfileFile& database, int number);
 
 /// The "File" value of one section of a record, cut to 89 characters.
 [[nodiscard]] std::string RecordFileValue(const CProfileFile& database, int number,
@@ -104,10 +114,16 @@ void WriteRecord(std::string& out, int number, const DatabaseRecord& record);
 [[nodiscard]] std::string DatabaseFolder(const std::string& path);
 
 /// Appends `record` to the database file as its next record and brings the header count
-/// up to date. With `create` the file starts a new database; a file without a count
-/// (missing, empty or not yet a database) starts with the header, the record numbered 1
-/// and then whatever it held. The new text is built whole and replaces the file
-/// atomically: on failure the old file stays as it was and the status says why.
+/// up to date in its own line; every other line of the file stays as it was. With `create`
+/// the file starts a new database; a file without a count (missing, empty or not yet a
+/// database) starts with the header, the record numbered 1 and then whatever it held. The
+/// new text is built whole and replaces the file atomically: on failure the old file stays
+/// as it was and the status says why.
+///
+/// Refused, with the file untouched: a count at the integer limit (no next number); a
+/// count the file does not bear out (RecordCount below the header's count), since a
+/// record numbered after it could not be reached; and a next number whose sections
+/// already stand in the file, since their keys would win over the new record's.
 [[nodiscard]] FileStatus AppendRecord(const std::string& path, bool create,
                                       const DatabaseRecord& record);
 

@@ -63,7 +63,7 @@ void CStructureDlg::Fill() {
     }
     m_entries.push_back({std::move(name), record});
   }
-  SetTotal(count);
+  SetTotal(HeaderRecordCount(*database));
   m_views.DatabaseListChanged();
 }
 

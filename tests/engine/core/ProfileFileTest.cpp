@@ -224,6 +224,17 @@ TEST(ProfileFileWrite, ReplacingADuplicatedKeyChangesTheFirstOnly) {
   EXPECT_EQ(file.GetString("A", "Key", "?"), "9");
 }
 
+TEST(ProfileFileWrite, ReplacingAValueInPlaceKeepsTheRestOfItsLine) {
+  const std::string text = "[A]\r\n  Key =\t'1' \r\nKey = 2\r\n[B]\r\nOther=3\r\n";
+  CProfileFile file = CProfileFile::Parse(text);
+  EXPECT_FALSE(file.ReplaceValue("A", "Other", "9"));
+  EXPECT_FALSE(file.ReplaceValue("C", "Key", "9"));
+  EXPECT_EQ(file.Text(), text);
+  EXPECT_TRUE(file.ReplaceValue("a", "KEY", "10"));
+  EXPECT_EQ(file.Text(), "[A]\r\n  Key =\t10 \r\nKey = 2\r\n[B]\r\nOther=3\r\n");
+  EXPECT_EQ(file.GetInt("A", "Key", -1), 10);
+}
+
 TEST(ProfileFileWrite, NewKeyGoesAfterTheLastLineOfItsSectionBeforeTheBlankLine) {
   CProfileFile file = CProfileFile::Parse(kDatabase);
   file.SetString("Spectra", "Solvent", "Ethanol");

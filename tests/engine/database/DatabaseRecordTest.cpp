@@ -251,6 +251,77 @@ TEST_F(DatabaseFileTest, NotesWithLineBreaksStayOneValue) {
   EXPECT_EQ(Load(db, 1).absName, "two lines");
 }
 
+TEST(DatabaseRecordCount, TheHeaderIsAClaimThatTheRecordsInTheFileBound) {
+  const std::string one = "[1 Absorption]\nName = A\n[1 Emission]\n[1 LightSource]\n";
+  const struct {
+    std::string text;
+    int header;
+    int count;
+  } cases[] = {
+      {"[Spectra]\nNumber = 2147483647\n", 2147483647, 0},
+      {"[Spectra]\nNumber = 10000000\n", 10000000, 0},
+      {"[Spectra]\nNumber = 10000000\n\n" + one, 10000000, 1},
+      {"[Spectra]\nNumber = 2\n\n" + one + "[2 LightSource]\n", 2, 2},
+      // A gap inside the count stays a record; a record past the count is not one.
+      {"[Spectra]\nNumber = 3\n\n" + one + "[3 Emission]\n[4 Absorption]\n", 3, 3},
+      {"[Spectra]\nNumber = 3\n\n" + one + "[2 Emission]\n", 3, 2},
+      // A record numbered far beyond what the file could hold is not looked for.
+      {"[Spectra]\nNumber = 2147483647\n[2147483647 Absorption]\n", 2147483647, 0},
+      {"[Spectra]\nNumber = -4\n\n" + one, -4, 0},
+      {one, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const CProfileFile database = CProfileFile::Parse(c.text);
+    EXPECT_EQ(HeaderRecordCount(database), c.header) << c.text;
+    EXPECT_EQ(RecordCount(database), c.count) << c.text;
+  }
+}
+
+TEST_F(DatabaseFileTest, AnAppendKeepsEveryLineAndRewritesOnlyTheCount) {
+  const struct {
+    std::string before;
+    std::string after;
+  } cases[] = {
+      // The header need not stand first.
+      {"[1 Absorption]\nName = Kept?\nClass = A\n[Spectra]\nNumber = 1\n",
+       "[1 Absorption]\nName = Kept?\nClass = A\n[Spectra]\nNumber = 2\n"},
+      {"; dyes\r\n[spectra]\r\n  number=\t1 \r\n[1 Absorption]\r\nName = Kept?",
+       "; dyes\r\n[spectra]\r\n  number=\t2 \r\n[1 Absorption]\r\nName = Kept?\n"},
+  };
+  for (const auto& c : cases) {
+    dir.Write("test.db", c.before);
+    const FileStatus appended = AppendRecord(db, false, Sun());
+    ASSERT_TRUE(appended.ok) << appended.message;
+    EXPECT_EQ(TempDir::Read(db), c.after + kSunRecord);
+    EXPECT_EQ(Load(db, 1).absName, "Kept?");
+    EXPECT_EQ(Load(db, 2), Sun());
+  }
+}
+
+TEST_F(DatabaseFileTest, AnAppendTheFileDoesNotBearOutIsRefused) {
+  std::string withOne = "[Spectra]\nNumber = 3\n\n";
+  WriteRecord(withOne, 1, Perylene());
+  const struct {
+    std::string text;
+    const char* why;
+  } cases[] = {
+      {"[Spectra]\nNumber = 2147483647\n", "Number = 2147483647, the most records"},
+      {"[Spectra]\nNumber = 1\n\n[2 Emission]\nNotes = stale\n",
+       "Record 2 already has sections in"},
+      {"[1 Absorption]\nName = Old\n", "Record 1 already has sections in"},
+      {"[Spectra]\nNumber = 10000000\n", "reads Number = 10000000, but the file holds no records"},
+      {withOne, "reads Number = 3, but the file holds records only up to number 1"},
+  };
+  for (const auto& c : cases) {
+    dir.Write("test.db", c.text);
+    const FileStatus appended = AppendRecord(db, false, Sun());
+    EXPECT_FALSE(appended.ok) << c.text;
+    EXPECT_NE(appended.message.find(c.why), std::string::npos) << appended.message;
+    EXPECT_NE(appended.message.find(db), std::string::npos) << appended.message;
+    EXPECT_EQ(TempDir::Read(db), c.text);
+  }
+}
+
 TEST_F(DatabaseFileTest, RewriteChangesOnlyThatRecord) {
   ASSERT_TRUE(AppendRecord(db, true, Perylene()).ok);
   ASSERT_TRUE(AppendRecord(db, false, Sun()).ok);

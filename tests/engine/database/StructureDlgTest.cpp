@@ -164,6 +164,18 @@ TEST_F(StructureDlgTest, ClassesGroupTheChosenClassesInSortedOrderIgnoringCase) 
   EXPECT_EQ(list.TotalNumber(), "0");
 }
 
+TEST_F(StructureDlgTest, AHugeHeaderCountListsAndClassifiesOnlyTheRecordsInTheFile) {
+  for (const int header : {2147483647, 10000000}) {
+    OpenDatabase(WriteDatabase(std::to_string(header) + ".db", header,
+                               {Named("Perylene", "PAH"), Named("Eosin", "Dyes")}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Perylene", "Eosin"})) << header;
+    EXPECT_EQ(list.TotalNumber(), std::to_string(header));
+    ChooseClasses({0, 1});
+    EXPECT_EQ(list.SortDialog().m_classes, (std::vector<std::string>{"Dyes", "PAH"})) << header;
+    EXPECT_EQ(Records(), (std::vector<int>{2, 1})) << header;
+  }
+}
+
 TEST_F(StructureDlgTest, TablesHoldEveryRecordAndClassOfALargeDatabase) {
   std::vector<DatabaseRecord> records;
   for (int i = 0; i < 620; ++i) {
