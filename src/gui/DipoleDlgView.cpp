@@ -16,7 +16,7 @@
 namespace lumivex::gui {
 
 DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.Fields(), this) {
   setWindowTitle(QString::fromLatin1(kDipoleDlgTitle));
 
   auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"), this);
@@ -25,22 +25,16 @@ DipoleDlgView::DipoleDlgView(CDipoleDlg& dlg, Prompts& prompts, QWidget* parent)
   AddFieldRow(range, m_fields, "low");
   AddFieldRow(range, m_fields, "high");
   inputColumn->addLayout(range);
-  m_manual = new QCheckBox(inputs);
-  m_manual->setObjectName(QStringLiteral("manual"));
-  m_manual->setChecked(dlg.m_manual);
-  auto* manualText = new QLabel(QString::fromLatin1(kDipoleManualText), inputs);
+  QLabel* manualText = m_fields.Label("manual");
   manualText->setWordWrap(true);
-  manualText->setBuddy(m_manual);
   auto* manualLine = new QHBoxLayout;
-  manualLine->addWidget(m_manual, 0, Qt::AlignTop);
+  manualLine->addWidget(m_fields.Check("manual"), 0, Qt::AlignTop);
   manualLine->addWidget(manualText, 1);
   inputColumn->addLayout(manualLine);
 
   auto* database = new QGroupBox(QStringLiteral("Database"), this);
   auto* databaseForm = new QFormLayout(database);
-  m_compound = new QLineEdit(QString::fromStdString(dlg.m_compound), database);
-  m_compound->setObjectName(QStringLiteral("compound"));
-  databaseForm->addRow(QStringLiteral("Compound"), m_compound);
+  AddFieldRow(databaseForm, m_fields, "compound");
   AddFieldRow(databaseForm, m_fields, "epsilon", "M⁻¹ cm⁻¹");
   AddFieldRow(databaseForm, m_fields, "epsilonWavelength");
 
@@ -75,8 +69,7 @@ int DipoleDlgView::Run() {
 }
 
 void DipoleDlgView::StoreAndClose(int code) {
-  if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(
-          m_fields.Texts(), m_compound->text().toStdString(), m_manual->isChecked())) {
+  if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(m_fields.Texts())) {
     m_fields.Refuse(*refusal, m_prompts);
     return;
   }

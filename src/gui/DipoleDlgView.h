@@ -1,12 +1,8 @@
 #pragma once
 
-#include "NumberFieldEdits.h"
+#include "FieldEdits.h"
 
 #include <QDialog>
-
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
 
 namespace lumivex {
 class CDipoleDlg;
@@ -35,9 +31,7 @@ private:
 
   CDipoleDlg& m_dlg;
   Prompts& m_prompts;
-  NumberFieldEdits m_fields;
-  QLineEdit* m_compound = nullptr;
-  QCheckBox* m_manual = nullptr;
+  FieldEdits m_fields;
 };
 
 } // namespace lumivex::gui

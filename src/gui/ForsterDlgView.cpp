@@ -19,35 +19,26 @@ namespace lumivex::gui {
 namespace {
 
 // A form of the given number fields, each under its label's text.
-QFormLayout* FieldForm(const NumberFieldEdits& edits, std::initializer_list<const char*> keys) {
+QFormLayout* FieldForm(const FieldEdits& edits, std::initializer_list<const char*> keys) {
   auto* form = new QFormLayout;
   for (const char* key : keys) {
-    form->addRow(edits.Label(key), edits.Edit(key));
+    AddFieldRow(form, edits, key);
   }
   return form;
-}
-
-QLineEdit* TextEdit(const char* name, const std::string& text, QWidget* parent) {
-  auto* edit = new QLineEdit(QString::fromStdString(text), parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setMinimumWidth(220);
-  return edit;
 }
 
 } // namespace
 
 ForsterDlgView::ForsterDlgView(CForsterDlg& dlg, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.Fields(), this) {
   setWindowTitle(QString::fromLatin1(kForsterCaption));
 
   auto* inputs = new QGroupBox(QStringLiteral("Input Parameters"), this);
   auto* inputColumn = new QVBoxLayout(inputs);
-  auto* names = new QFormLayout;
-  m_donor = TextEdit("donorName", dlg.m_donorName, inputs);
-  m_acceptor = TextEdit("acceptorName", dlg.m_acceptorName, inputs);
-  names->addRow(QStringLiteral("Donor (Emission Spectrum)"), m_donor);
-  names->addRow(QStringLiteral("Acceptor (Absorption Spectrum)"), m_acceptor);
-  inputColumn->addLayout(names);
+  for (const char* name : {"donorName", "acceptorName"}) {
+    m_fields.Edit(name)->setMinimumWidth(220);
+  }
+  inputColumn->addLayout(FieldForm(m_fields, {"donorName", "acceptorName"}));
   inputColumn->addLayout(
       FieldForm(m_fields, {"refractiveIndex", "kappa2", "distance", "lifetime"}));
   auto* database = new QGroupBox(QStringLiteral("Database"), inputs);
@@ -86,8 +77,6 @@ void ForsterDlgView::Calculate() {
     m_fields.Refuse(*refusal, m_prompts);
     return;
   }
-  m_dlg.m_donorName = m_donor->text().toStdString();
-  m_dlg.m_acceptorName = m_acceptor->text().toStdString();
   done(kResultOk);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "NumberFieldEdits.h"
+#include "FieldEdits.h"
 
 #include <QDialog>
 
-class QLineEdit;
 class QPushButton;
 
 namespace lumivex {
@@ -33,9 +32,7 @@ private:
 
   CForsterDlg& m_dlg;
   Prompts& m_prompts;
-  NumberFieldEdits m_fields;
-  QLineEdit* m_donor = nullptr;
-  QLineEdit* m_acceptor = nullptr;
+  FieldEdits m_fields;
   QPushButton* m_print = nullptr;
   QPushButton* m_report = nullptr;
 };

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "FieldEdits.h"
+
 #include <QDialog>
 
-#include <array>
-
 class QButtonGroup;
-class QCheckBox;
-class QLineEdit;
 
 namespace lumivex {
 class CGraphSettingDlg;
@@ -16,8 +14,8 @@ class Prompts;
 namespace lumivex::gui {
 
 /// The Graph Settings dialog: shows the fields of a CGraphSettingDlg and writes them back
-/// when OK closes it. A number field that does not read as a number keeps the dialog open;
-/// the refusal goes through `prompts`.
+/// when OK closes it. A field the model refuses keeps the dialog open; the refusal goes
+/// through `prompts`.
 class GraphSettingDlgView final : public QDialog {
   Q_OBJECT
 
@@ -28,27 +26,14 @@ public:
 
 private:
   void LoadFields();
-  void LoadXRange();
+  void LoadUnit();
   void OnUnitClicked(int unit);
-  /// Reads every number edit; on the first failure tells the user, focuses that edit and
-  /// answers false with the model untouched.
-  bool StoreFields();
 
   CGraphSettingDlg& m_dlg;
   Prompts& m_prompts;
-
-  QLineEdit* m_title = nullptr;
-  QLineEdit* m_lineWidth = nullptr;
-  QLineEdit* m_xLow = nullptr;
-  QLineEdit* m_xHigh = nullptr;
+  FieldEdits m_fields;
   QButtonGroup* m_units = nullptr;
-  QCheckBox* m_xAxisValues = nullptr;
-  QLineEdit* m_xPartitions = nullptr;
-  QLineEdit* m_yLow = nullptr;
-  QLineEdit* m_yHigh = nullptr;
   QButtonGroup* m_quantities = nullptr;
-  QCheckBox* m_yAxisValues = nullptr;
-  QLineEdit* m_yPartitions = nullptr;
 };
 
 } // namespace lumivex::gui

@@ -27,7 +27,7 @@ QLineEdit* ShownText(const char* name, const std::string& text, QWidget* parent)
 } // namespace
 
 StrickleDlgView::StrickleDlgView(CStrickleDlg& dlg, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.Fields(), this) {
   setWindowTitle(QString::fromLatin1(kStrickleDlgTitle));
 
   auto* inputs = new QGroupBox(QStringLiteral("Input parameters"), this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberFieldEdits.h"
+#include "FieldEdits.h"
 
 #include <QDialog>
 
@@ -31,7 +31,7 @@ private:
 
   CStrickleDlg& m_dlg;
   Prompts& m_prompts;
-  NumberFieldEdits m_fields;
+  FieldEdits m_fields;
 };
 
 } // namespace lumivex::gui

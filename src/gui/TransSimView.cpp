@@ -12,7 +12,7 @@
 namespace lumivex::gui {
 
 TransSimView::TransSimView(CTransSim& dlg, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.NumberFields(), this) {
+    : QDialog(parent), m_dlg(dlg), m_prompts(prompts), m_fields(dlg.Fields(), this) {
   setWindowTitle(QString::fromLatin1(kTransmissionCaption));
   auto* form = new QFormLayout;
   form->addRow(m_fields.Label("factor"), m_fields.Edit("factor"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberFieldEdits.h"
+#include "FieldEdits.h"
 
 #include <QDialog>
 
@@ -25,7 +25,7 @@ public:
 private:
   CTransSim& m_dlg;
   Prompts& m_prompts;
-  NumberFieldEdits m_fields;
+  FieldEdits m_fields;
 };
 
 } // namespace lumivex::gui

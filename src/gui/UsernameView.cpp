@@ -10,19 +10,16 @@
 
 namespace lumivex::gui {
 
-UsernameView::UsernameView(CUsername& dlg, QWidget* parent) : QDialog(parent), m_dlg(dlg) {
+UsernameView::UsernameView(CUsername& dlg, QWidget* parent)
+    : QDialog(parent), m_dlg(dlg), m_fields(dlg.Fields(), this) {
   setWindowTitle(QStringLiteral("Name of User"));
 
-  m_userName = new QLineEdit(QString::fromStdString(m_dlg.m_userName), this);
-  m_userName->setObjectName(QStringLiteral("userName"));
-  m_userName->setMinimumWidth(220);
-  m_userName->selectAll();
-  auto* label = new QLabel(QStringLiteral("Username:"), this);
-  label->setBuddy(m_userName);
-
+  QLineEdit* userName = m_fields.Edit("userName");
+  userName->setMinimumWidth(220);
+  userName->selectAll();
   auto* row = new QHBoxLayout;
-  row->addWidget(label);
-  row->addWidget(m_userName, 1);
+  row->addWidget(m_fields.Label("userName"));
+  row->addWidget(userName, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &UsernameView::accept);
@@ -34,8 +31,10 @@ UsernameView::UsernameView(CUsername& dlg, QWidget* parent) : QDialog(parent), m
 }
 
 void UsernameView::accept() {
-  m_dlg.m_userName = m_userName->text().toStdString();
-  QDialog::accept();
+  // A name is never refused, so there is nothing to tell the user.
+  if (!m_dlg.StoreFields(m_fields.Texts())) {
+    QDialog::accept();
+  }
 }
 
 } // namespace lumivex::gui

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "FieldEdits.h"
 
-class QLineEdit;
+#include <QDialog>
 
 namespace lumivex {
 class CUsername;
@@ -22,7 +22,7 @@ public:
 
 private:
   CUsername& m_dlg;
-  QLineEdit* m_userName = nullptr;
+  FieldEdits m_fields;
 };
 
 } // namespace lumivex::gui

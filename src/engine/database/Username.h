@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lumivex {
 
@@ -15,6 +18,15 @@ public:
 
   /// The edit box "Username:"; empty at first.
   std::string m_userName;
+
+  /// The one field, the name as typed.
+  [[nodiscard]] std::vector<DialogField> Fields() {
+    return {{"userName", "Username:", &m_userName}};
+  }
+  /// OK: takes the typed name (key "userName"); a name is never refused.
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts) {
+    return lumivex::StoreFields(Fields(), texts);
+  }
 };
 
 } // namespace lumivex

@@ -11,55 +11,37 @@ constexpr NumberRange kWavelengthRange{0.0f, 10000.0f};
 
 } // namespace
 
-std::vector<NumberField> CDipoleDlg::NumberFields() {
+std::vector<DialogField> CDipoleDlg::Fields() {
   return {
-      {"dipoleDebye", "Transition dipole moment, µ (Debye)", &m_dipoleDebye, std::nullopt, true},
-      {"dipoleCm", "Transition dipole moment, µ ", &m_dipoleCm, std::nullopt, true},
-      {"oscillatorStrength", "Oscillator strength, f", &m_oscillatorStrength, std::nullopt, true},
+      DialogField::Result("dipoleDebye", "Transition dipole moment, µ (Debye)", m_dipoleDebye),
+      DialogField::Result("dipoleCm", "Transition dipole moment, µ ", m_dipoleCm),
+      DialogField::Result("oscillatorStrength", "Oscillator strength, f", m_oscillatorStrength),
       {"epsilonWavelength", "Wavelength for epsilon (nm)", &m_epsilonWavelength},
       {"epsilon", "Epsilon", &m_epsilon},
       {"high", "High wavelength (nm) (0-10000)", &m_high, kWavelengthRange},
       {"low", "Low wavelength (nm) (0-10000)", &m_low, kWavelengthRange},
+      {"compound", "Compound", &m_compound},
+      {"manual", kDipoleManualText, &m_manual},
   };
 }
 
-std::optional<FieldRefusal> CDipoleDlg::StoreFields(const std::map<std::string, std::string>& texts,
+std::optional<FieldRefusal> CDipoleDlg::StoreFields(const FieldTexts& texts) {
+  return lumivex::StoreFields(Fields(), texts);
+}
+
+std::optional<FieldRefusal> CDipoleDlg::StoreFields(const FieldTexts& texts,
                                                     const std::string& compound, bool manual) {
-  std::optional<FieldRefusal> refusal = StoreNumberFields(NumberFields(), texts);
-  if (!refusal) {
-    m_compound = compound;
-    m_manual = manual;
-  }
-  return refusal;
+  FieldTexts all = texts;
+  all["compound"] = compound;
+  all["manual"] = CheckText(manual);
+  return StoreFields(all);
 }
 
 void CDipoleDlg::BeginShowing() {
   m_reportRequested = false;
   m_outputEnabled = !m_firstShowing;
   m_firstShowing = false;
-  m_shown = Take();
-}
-
-CDipoleDlg::Snapshot CDipoleDlg::Take() {
-  Snapshot snapshot;
-  for (const NumberField& field : NumberFields()) {
-    snapshot.numbers.push_back(*field.value);
-  }
-  snapshot.compound = m_compound;
-  snapshot.manual = m_manual;
-  return snapshot;
-}
-
-void CDipoleDlg::Restore(const Snapshot& snapshot) {
-  const std::vector<NumberField> fields = NumberFields();
-  if (snapshot.numbers.size() != fields.size()) {
-    return;
-  }
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    *fields[i].value = snapshot.numbers[i];
-  }
-  m_compound = snapshot.compound;
-  m_manual = snapshot.manual;
+  m_shown = TakeFieldValues(Fields());
 }
 
 void CDipoleDlg::FillReportBlock() {
@@ -69,16 +51,17 @@ void CDipoleDlg::FillReportBlock() {
 }
 
 void CDipoleDlg::OnPrint() {
-  Restore(m_shown);
+  RestoreFieldValues(Fields(), m_shown);
   FillReportBlock();
   m_printRequested = true;
 }
 
 void CDipoleDlg::OnCreateReport() {
-  const Snapshot edited = Take();
-  Restore(m_shown);
+  const std::vector<DialogField> fields = Fields();
+  const FieldValues edited = TakeFieldValues(fields);
+  RestoreFieldValues(fields, m_shown);
   FillReportBlock();
-  Restore(edited);
+  RestoreFieldValues(fields, edited);
   m_reportRequested = true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
-#include "modules/NumberFields.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -66,15 +66,15 @@ public:
   std::string m_printCompound;
   std::string m_printSolvent;
 
-  /// The number fields in exchange order (key, label, range, result or input), pointing at
-  /// this dialog's members.
-  [[nodiscard]] std::vector<NumberField> NumberFields();
-  /// Reads the typed texts of the number fields (by key), the compound and the check box.
-  /// A refusal names the first field that does not read as a number or lies outside its
-  /// range; then nothing is stored.
-  [[nodiscard]] std::optional<FieldRefusal>
-  StoreFields(const std::map<std::string, std::string>& texts, const std::string& compound,
-              bool manual);
+  /// The fields in exchange order (the number fields with their ranges, results read-only,
+  /// then the compound and the check box), pointing at this dialog's members.
+  [[nodiscard]] std::vector<DialogField> Fields();
+  /// Reads the typed texts of the fields (by key). A refusal names the first field that
+  /// does not read as a number or lies outside its range; then nothing is stored.
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts);
+  /// The same with the compound and the check box given apart from the number texts.
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts,
+                                                        const std::string& compound, bool manual);
 
   /// The dialog opens: the report request is cleared, "Print" and "Create Report" are
   /// enabled unless this is the first showing, the first showing is over, and the fields
@@ -96,18 +96,9 @@ public:
   [[nodiscard]] ReportBlock Report() const override;
 
 private:
-  /// The fields' values at one moment: the number fields in exchange order, the compound
-  /// and the check box.
-  struct Snapshot {
-    std::vector<float> numbers;
-    std::string compound;
-    bool manual = false;
-  };
-  [[nodiscard]] Snapshot Take();
-  void Restore(const Snapshot& snapshot);
   void FillReportBlock();
 
-  Snapshot m_shown; ///< the fields as the dialog opened with them
+  FieldValues m_shown; ///< the fields as the dialog opened with them
 };
 
 } // namespace lumivex

@@ -27,29 +27,30 @@ enum PrintSlot : std::size_t {
 
 } // namespace
 
-std::vector<NumberField> CForsterDlg::NumberFields() {
+std::vector<DialogField> CForsterDlg::Fields() {
   return {
       {"refractiveIndex", "Refractive index (1.0...4.0)", &m_refractiveIndex},
       {"kappa2", "Orientation factor, \u03ba\u00b2 (0  ... 4.0)", &m_kappa2},
       {"quantumYield", "Donor Quantum yield (0.0...1.0)", &m_quantumYield,
        NumberRange{0.0f, 100.0f}},
       {"distance", "Distance in \u00c5 (>0.0)", &m_distance},
-      {"forsterDistance", "Forster distance in \u00c5", &m_forsterDistance, {}, true},
-      {"efficiency", "Transfer efficiency (%)", &m_efficiency, {}, true},
+      DialogField::Result("forsterDistance", "Forster distance in \u00c5", m_forsterDistance),
+      DialogField::Result("efficiency", "Transfer efficiency (%)", m_efficiency),
       {"high", "High wavelength (nm)", &m_high},
       {"low", "Low wavelength (nm)", &m_low},
-      {"overlap", "J value, cm\u2076/mmol (M\u207b\u00b9 cm\u00b3)", &m_overlap, {}, true},
+      DialogField::Result("overlap", "J value, cm\u2076/mmol (M\u207b\u00b9 cm\u00b3)", m_overlap),
       {"epsilon", "Acceptor Epsilon", &m_epsilon},
       {"epsilonWavelength", "Wavelength for epsilon (nm)", &m_epsilonWavelength},
       {"lifetime", "Fluorescence lifetime (ns, optional)", &m_lifetime},
-      {"rate", "Rate of energy transfer (1/s), kT", &m_rate, {}, true},
-      {"dexter", "Dexter value (1/eV)", &m_dexter, {}, true},
+      DialogField::Result("rate", "Rate of energy transfer (1/s), kT", m_rate),
+      DialogField::Result("dexter", "Dexter value (1/eV)", m_dexter),
+      {"donorName", "Donor (Emission Spectrum)", &m_donorName},
+      {"acceptorName", "Acceptor (Absorption Spectrum)", &m_acceptorName},
   };
 }
 
-std::optional<FieldRefusal>
-CForsterDlg::StoreFields(const std::map<std::string, std::string>& texts) {
-  return StoreNumberFields(NumberFields(), texts);
+std::optional<FieldRefusal> CForsterDlg::StoreFields(const FieldTexts& texts) {
+  return lumivex::StoreFields(Fields(), texts);
 }
 
 void CForsterDlg::Fill(const CSpectrum& donor, const CSpectrum& acceptor, float low, float high) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
-#include "modules/NumberFields.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -54,12 +54,12 @@ public:
   /// pictures.
   ReportBlock m_report;
 
-  /// The number fields with their labels and validation ranges, in data-exchange order.
-  [[nodiscard]] std::vector<NumberField> NumberFields();
-  /// Reads the texts of the input fields (by key; see NumberFields); on a refusal nothing
-  /// is stored and the refusal says which field and why.
-  [[nodiscard]] std::optional<FieldRefusal>
-  StoreFields(const std::map<std::string, std::string>& texts);
+  /// The fields with their labels and validation ranges, in data-exchange order: the
+  /// number fields, then the donor's and the acceptor's names.
+  [[nodiscard]] std::vector<DialogField> Fields();
+  /// Reads the texts of the input fields (by key; see Fields); on a refusal nothing is
+  /// stored and the refusal says which field and why.
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts);
   /// "Print" and "Create Report" are enabled from the second showing on.
   [[nodiscard]] bool OutputEnabled() const { return !m_firstShowing; }
 

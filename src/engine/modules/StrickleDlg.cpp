@@ -11,54 +11,35 @@ constexpr NumberRange kEpsilonWavelengthRange{100.0f, 1000.0f};
 
 } // namespace
 
-std::vector<NumberField> CStrickleDlg::NumberFields() {
+std::vector<DialogField> CStrickleDlg::Fields() {
   return {
       {"epsilon", "Epsilon, ", &m_epsilon},
       {"high", "High wavelength of absorption band (nm)", &m_high},
-      {"integral", "Integral term, ", &m_integral, std::nullopt, true},
-      {"lifetime", "Actual fluorescence lifetime", &m_lifetime, std::nullopt, true},
+      DialogField::Result("integral", "Integral term, ", m_integral),
+      DialogField::Result("lifetime", "Actual fluorescence lifetime", m_lifetime),
       {"low", "Low wavelength of absorption band (nm)", &m_low},
-      {"mean", "Mean value of ", &m_mean, std::nullopt, true},
+      DialogField::Result("mean", "Mean value of ", m_mean),
       {"refractiveIndex", "Refractive index, n", &m_refractiveIndex},
       {"quantumYield", "Quantum yield, ", &m_quantumYield},
       {"epsilonWavelength", "Wavelength for epsilon (nm)", &m_epsilonWavelength,
        kEpsilonWavelengthRange},
-      {"naturalLifetime", "Natural radiative lifetime", &m_naturalLifetime, std::nullopt, true},
-      {"rate", "Transition rate", &m_rate, std::nullopt, true},
+      DialogField::Result("naturalLifetime", "Natural radiative lifetime", m_naturalLifetime),
+      DialogField::Result("rate", "Transition rate", m_rate),
   };
 }
 
-std::optional<FieldRefusal>
-CStrickleDlg::StoreFields(const std::map<std::string, std::string>& texts) {
-  return StoreNumberFields(NumberFields(), texts);
+std::optional<FieldRefusal> CStrickleDlg::StoreFields(const FieldTexts& texts) {
+  return lumivex::StoreFields(Fields(), texts);
 }
 
 void CStrickleDlg::BeginShowing() {
   m_outputEnabled = !m_firstShowing;
   m_firstShowing = false;
-  m_shown = Take();
-}
-
-std::vector<float> CStrickleDlg::Take() {
-  std::vector<float> numbers;
-  for (const NumberField& field : NumberFields()) {
-    numbers.push_back(*field.value);
-  }
-  return numbers;
-}
-
-void CStrickleDlg::Restore(const std::vector<float>& numbers) {
-  const std::vector<NumberField> fields = NumberFields();
-  if (numbers.size() != fields.size()) {
-    return;
-  }
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    *fields[i].value = numbers[i];
-  }
+  m_shown = TakeFieldValues(Fields());
 }
 
 void CStrickleDlg::OnPrint() {
-  Restore(m_shown);
+  RestoreFieldValues(Fields(), m_shown);
   m_printNumbers = {m_low,          m_high,
                     m_epsilon,      m_integral,
                     m_mean,         m_refractiveIndex,
@@ -69,13 +50,14 @@ void CStrickleDlg::OnPrint() {
 }
 
 void CStrickleDlg::OnCreateReport() {
-  const std::vector<float> edited = Take();
-  Restore(m_shown);
+  const std::vector<DialogField> fields = Fields();
+  const FieldValues edited = TakeFieldValues(fields);
+  RestoreFieldValues(fields, m_shown);
   m_reportNumbers = {m_low,      m_high,    m_epsilon,      m_refractiveIndex,
                      m_integral, m_mean,    m_quantumYield, m_naturalLifetime,
                      m_rate,     m_lifetime};
   m_reportTexts = {m_compound, m_solvent};
-  Restore(edited);
+  RestoreFieldValues(fields, edited);
   m_reportRequested = true;
 }
 

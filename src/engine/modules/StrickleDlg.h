@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
-#include "modules/NumberFields.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -74,13 +74,12 @@ public:
   std::array<std::string, 2> m_reportTexts{};
 
   /// The number fields in exchange order (key, label, range, result or input), pointing at
-  /// this dialog's members.
-  [[nodiscard]] std::vector<NumberField> NumberFields();
+  /// this dialog's members. Compound and solvent are shown only, so they are not fields.
+  [[nodiscard]] std::vector<DialogField> Fields();
   /// Reads the typed texts of the number fields (by key). A refusal names the first field
   /// that does not read as a number, or the wavelength for epsilon outside 100 to 1000;
   /// then nothing is stored.
-  [[nodiscard]] std::optional<FieldRefusal>
-  StoreFields(const std::map<std::string, std::string>& texts);
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts);
 
   /// The dialog opens: "Print" and "Create Report" are enabled unless this is the first
   /// showing, the first showing is over, and the fields are kept as shown.
@@ -101,10 +100,7 @@ public:
   [[nodiscard]] ReportBlock Report() const override;
 
 private:
-  [[nodiscard]] std::vector<float> Take();
-  void Restore(const std::vector<float>& numbers);
-
-  std::vector<float> m_shown; ///< the number fields as the dialog opened with them
+  FieldValues m_shown; ///< the number fields as the dialog opened with them
 };
 
 } // namespace lumivex

@@ -40,13 +40,12 @@ std::string TransmissionEntryText(float factor) {
   return text;
 }
 
-std::vector<NumberField> CTransSim::NumberFields() {
+std::vector<DialogField> CTransSim::Fields() {
   return {{"factor", "Adjustible parameter*", &m_factor, NumberRange{0.0f, 1.0f}}};
 }
 
-std::optional<FieldRefusal>
-CTransSim::StoreFields(const std::map<std::string, std::string>& texts) {
-  return StoreNumberFields(NumberFields(), texts);
+std::optional<FieldRefusal> CTransSim::StoreFields(const FieldTexts& texts) {
+  return lumivex::StoreFields(Fields(), texts);
 }
 
 } // namespace lumivex

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
-#include "modules/NumberFields.h"
 
 #include <memory>
 #include <string>
@@ -36,10 +36,9 @@ public:
   float m_factor = 1.0f;
 
   /// The one number field with its label and range.
-  [[nodiscard]] std::vector<NumberField> NumberFields();
+  [[nodiscard]] std::vector<DialogField> Fields();
   /// Reads the factor's text (key "factor"); on a refusal the factor stays.
-  [[nodiscard]] std::optional<FieldRefusal>
-  StoreFields(const std::map<std::string, std::string>& texts);
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts);
 };
 
 /// Texts of the Transmission Simulation command.

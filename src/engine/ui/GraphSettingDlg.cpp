@@ -3,10 +3,6 @@
 #include "core/Spectrum.h"
 #include "core/Units.h"
 
-#include <charconv>
-#include <cmath>
-#include <string_view>
-
 namespace lumivex {
 
 const char* GraphQuantityText(GraphQuantity quantity) {
@@ -36,29 +32,6 @@ const char* UnitRadioText(int unit) {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
-template <typename T> std::optional<T> ParseWhole(const std::string& text) {
-  std::string_view view = TrimBlanks(text);
-  if (!view.empty() && view.front() == '+') {
-    view.remove_prefix(1);
-  }
-  T value{};
-  const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
-  if (view.empty() || error != std::errc() || end != view.data() + view.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 std::size_t QuantitySlot(GraphQuantity quantity) {
   for (std::size_t i = 0; i < kGraphQuantities.size(); ++i) {
     if (kGraphQuantities[i] == quantity) {
@@ -70,16 +43,28 @@ std::size_t QuantitySlot(GraphQuantity quantity) {
 
 } // namespace
 
-std::optional<float> ParseFloatField(const std::string& text) {
-  const std::optional<float> value = ParseWhole<float>(text);
-  if (!value || !std::isfinite(*value)) {
-    return std::nullopt;
-  }
-  return value;
+std::vector<DialogField> CGraphSettingDlg::Fields() {
+  return {
+      {"title", "Title:", &m_title},
+      {"lineWidth", "Line thickness (if value < 2 the emission line is dashed):", &m_lineWidth},
+      {"xLow", "Low", &m_xLow},
+      {"xHigh", "High", &m_xHigh},
+      {"xAxisValues", "X Axis values", &m_xAxisValues},
+      {"xPartitions", "Partitions", &m_xPartitions},
+      {"yLow", "Low", &m_yLow},
+      {"yHigh", "High", &m_yHigh},
+      {"yAxisValues", "Y Axis values", &m_yAxisValues},
+      {"yPartitions", "Partitions", &m_yPartitions},
+  };
 }
 
-std::optional<int> ParseIntField(const std::string& text) {
-  return ParseWhole<int>(text);
+std::optional<FieldRefusal> CGraphSettingDlg::StoreFields(const FieldTexts& texts,
+                                                          std::optional<GraphQuantity> quantity) {
+  std::optional<FieldRefusal> refusal = lumivex::StoreFields(Fields(), texts);
+  if (!refusal && quantity) {
+    m_quantity = *quantity;
+  }
+  return refusal;
 }
 
 bool CGraphSettingDlg::IsEnabled(GraphQuantity quantity) const {
@@ -92,6 +77,17 @@ void CGraphSettingDlg::SelectUnit(int unit) {
   m_xLow = low;
   m_xHigh = high;
   m_unit = XUnitFromCode(unit) == XUnit::Wavelength ? 0 : unit;
+}
+
+void CGraphSettingDlg::SelectUnit(int unit, const std::string& lowText,
+                                  const std::string& highText) {
+  const std::optional<float> low = ParseFloatField(lowText);
+  const std::optional<float> high = ParseFloatField(highText);
+  if (low && high) {
+    m_xLow = *low;
+    m_xHigh = *high;
+  }
+  SelectUnit(unit);
 }
 
 void CGraphSettingDlg::EnableQuantitiesFor(int kindCode) {

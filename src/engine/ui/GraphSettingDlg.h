@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/DialogFields.h"
 #include "core/Prompts.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumivex {
 
@@ -27,16 +29,6 @@ inline constexpr std::array<GraphQuantity, 6> kGraphQuantities{
 [[nodiscard]] const char* GraphQuantityText(GraphQuantity quantity);
 /// Control identifier of the radio button of x unit 0..6 (2010..2016) and its label.
 [[nodiscard]] const char* UnitRadioText(int unit);
-
-/// Standard refusals of number fields.
-inline constexpr const char* kPleaseEnterNumber = "Please enter a number.";
-inline constexpr const char* kPleaseEnterInteger = "Please enter an integer.";
-
-/// Reads a number field: the whole text (blanks around it allowed) must be a finite
-/// number. Nothing when it is not.
-[[nodiscard]] std::optional<float> ParseFloatField(const std::string& text);
-/// Reads an integer field the same way.
-[[nodiscard]] std::optional<int> ParseIntField(const std::string& text);
 
 /// The Graph Settings dialog's fields (title "Graph Settings"). The x range is held in the
 /// selected unit while the dialog is open.
@@ -61,10 +53,22 @@ public:
   /// Whether each quantity's radio button is enabled, in kGraphQuantities order.
   std::array<bool, 6> m_quantityEnabled{true, true, true, true, true, true};
 
+  /// The edit boxes and check boxes in the order they are read: title, line thickness, the
+  /// x range, x axis values and partitions, the y range, y axis values and partitions.
+  /// Thickness and partitions are integers; the ranges are numbers without limits.
+  [[nodiscard]] std::vector<DialogField> Fields();
+  /// OK: reads the typed texts (by key) and the checked quantity, if any. A refusal names
+  /// the first field that does not read; then nothing is stored, the quantity included.
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts,
+                                                        std::optional<GraphQuantity> quantity);
+
   [[nodiscard]] bool IsEnabled(GraphQuantity quantity) const;
   /// Clicking a unit radio button: the two x edits are converted from the current unit to
   /// the new one (through nanometres) and the new unit becomes current.
   void SelectUnit(int unit);
+  /// Clicking a unit radio button while the x edits hold these texts: the range as typed is
+  /// what gets converted, when both ends read as numbers (otherwise the stored range is).
+  void SelectUnit(int unit, const std::string& lowText, const std::string& highText);
   /// Enables the quantities that fit a reference spectrum of this kind code.
   void EnableQuantitiesFor(int kindCode);
 };

@@ -263,14 +263,14 @@ TEST_F(ForsterDialog, FieldsValidateWithTheProgramsMessages) {
   EXPECT_EQ(dlg.m_distance, 0.1f);
 
   std::vector<std::string> keys;
-  for (const NumberField& field : dlg.NumberFields()) {
+  for (const DialogField& field : dlg.Fields()) {
     keys.emplace_back(field.key);
   }
   EXPECT_EQ(keys, (std::vector<std::string>{"refractiveIndex", "kappa2", "quantumYield", "distance",
                                             "forsterDistance", "efficiency", "high", "low",
                                             "overlap", "epsilon", "epsilonWavelength", "lifetime",
-                                            "rate", "dexter"}));
-  EXPECT_STREQ(dlg.NumberFields()[2].label, "Donor Quantum yield (0.0...1.0)");
+                                            "rate", "dexter", "donorName", "acceptorName"}));
+  EXPECT_STREQ(dlg.Fields()[2].label, "Donor Quantum yield (0.0...1.0)");
 
   // The quantum yield is accepted up to 100, whatever its label says; nothing is stored
   // from a refused set of texts.

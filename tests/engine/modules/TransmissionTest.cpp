@@ -103,8 +103,8 @@ TEST(Transmission, EntryTextAndFactorField) {
   CTransSim dlg;
   EXPECT_STREQ(dlg.ClassName(), "CTransSim");
   EXPECT_EQ(dlg.m_factor, 1.0f);
-  ASSERT_EQ(dlg.NumberFields().size(), 1u);
-  EXPECT_STREQ(dlg.NumberFields()[0].label, "Adjustible parameter*");
+  ASSERT_EQ(dlg.Fields().size(), 1u);
+  EXPECT_STREQ(dlg.Fields()[0].label, "Adjustible parameter*");
   auto refusal = dlg.StoreFields({{"factor", "1.5"}});
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->message, "Please enter a number between 0 and 1.");

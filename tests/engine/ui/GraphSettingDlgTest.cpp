@@ -5,20 +5,59 @@
 namespace lumivex {
 namespace {
 
-TEST(GraphSettingFields, NumbersAreReadWholeOrRefused) {
-  EXPECT_EQ(ParseFloatField("12.5"), 12.5f);
-  EXPECT_EQ(ParseFloatField("  -3 "), -3.0f);
-  EXPECT_EQ(ParseFloatField("+1e3"), 1000.0f);
-  EXPECT_EQ(ParseFloatField(".5"), 0.5f);
-  for (const char* bad : {"", " ", "abc", "12abc", "1,5", "nan", "inf", "1e99", "--1"}) {
-    EXPECT_FALSE(ParseFloatField(bad)) << bad;
+TEST(GraphSettingDialog, OkReadsTheFieldsAllOrNothing) {
+  CGraphSettingDlg dlg;
+  dlg.m_title = "Dye";
+  dlg.m_xHigh = 500.0f;
+  dlg.m_quantity = GraphQuantity::Fluorescence;
+  FieldTexts texts = ShownTexts(dlg.Fields());
+  texts["title"] = "Two dyes";
+  texts["xHigh"] = "abc";
+  texts["yAxisValues"] = CheckText(false);
+  std::optional<FieldRefusal> refusal = dlg.StoreFields(texts, GraphQuantity::Intensity);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->key, "xHigh");
+  EXPECT_EQ(refusal->message, kPleaseEnterNumber);
+  EXPECT_EQ(dlg.m_title, "Dye");
+  EXPECT_TRUE(dlg.m_yAxisValues);
+  EXPECT_EQ(dlg.m_quantity, GraphQuantity::Fluorescence);
+
+  // Line thickness and partitions are integers.
+  texts["xHigh"] = "600";
+  for (const char* integer : {"lineWidth", "xPartitions", "yPartitions"}) {
+    FieldTexts fraction = texts;
+    fraction[integer] = "2.5";
+    refusal = dlg.StoreFields(fraction, GraphQuantity::Intensity);
+    ASSERT_TRUE(refusal) << integer;
+    EXPECT_EQ(refusal->key, integer);
+    EXPECT_EQ(refusal->message, kPleaseEnterInteger);
   }
-  EXPECT_EQ(ParseIntField(" 10 "), 10);
-  EXPECT_EQ(ParseIntField("-2"), -2);
-  EXPECT_FALSE(ParseIntField("4.5"));
-  EXPECT_FALSE(ParseIntField("99999999999"));
-  EXPECT_FALSE(ParseIntField(""));
-  EXPECT_STREQ(kPleaseEnterNumber, "Please enter a number.");
+
+  texts["xPartitions"] = " 4 ";
+  EXPECT_FALSE(dlg.StoreFields(texts, GraphQuantity::Intensity));
+  EXPECT_EQ(dlg.m_title, "Two dyes");
+  EXPECT_EQ(dlg.m_xHigh, 600.0f);
+  EXPECT_EQ(dlg.m_xPartitions, 4);
+  EXPECT_FALSE(dlg.m_yAxisValues);
+  EXPECT_EQ(dlg.m_quantity, GraphQuantity::Intensity);
+  // No checked quantity leaves the quantity as it was.
+  EXPECT_FALSE(dlg.StoreFields(texts, std::nullopt));
+  EXPECT_EQ(dlg.m_quantity, GraphQuantity::Intensity);
+}
+
+TEST(GraphSettingDialog, AUnitButtonConvertsTheRangeAsTyped) {
+  CGraphSettingDlg dlg;
+  dlg.m_xLow = 300.0f;
+  dlg.m_xHigh = 600.0f;
+  dlg.SelectUnit(1, "400", " 1000 ");
+  EXPECT_EQ(dlg.m_unit, 1);
+  EXPECT_EQ(dlg.m_xLow, 10000.0f);
+  EXPECT_EQ(dlg.m_xHigh, 25000.0f);
+  // An end that does not read leaves the stored range to be converted.
+  dlg.SelectUnit(0, "400", "abc");
+  EXPECT_EQ(dlg.m_unit, 0);
+  EXPECT_EQ(dlg.m_xLow, 400.0f);
+  EXPECT_EQ(dlg.m_xHigh, 1000.0f);
 }
 
 TEST(GraphSettingDialog, UnitButtonsConvertTheXRange) {

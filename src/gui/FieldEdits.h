@@ -1,11 +1,12 @@
 #pragma once
 
-#include "modules/NumberFields.h"
+#include "core/DialogFields.h"
 
 #include <map>
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
@@ -19,21 +20,25 @@ class Prompts;
 
 namespace lumivex::gui {
 
-/// The line edits of a module dialog's number fields: one per field of the model's list,
-/// named after the field's key (result fields read-only), with a label holding the field's
-/// text. The edits belong to the parent widget; this only keeps track of them.
-class NumberFieldEdits {
+/// The widgets of a dialog model's fields: one per field of the model's list, named after
+/// the field's key, with a label holding the field's text. Number, integer and text fields
+/// are line edits (result fields read-only), check fields are check boxes. The widgets
+/// belong to the parent widget; this only keeps track of them.
+class FieldEdits {
 public:
-  NumberFieldEdits(const std::vector<NumberField>& fields, QWidget* parent);
+  FieldEdits(const std::vector<DialogField>& fields, QWidget* parent);
 
-  /// The edit and the label of a field; null for a key that is not among the fields.
+  /// The widget and the label of a field; null for a key that is not among the fields (or,
+  /// for Edit and Check, whose widget is of the other sort).
+  [[nodiscard]] QWidget* Widget(const std::string& key) const;
   [[nodiscard]] QLineEdit* Edit(const std::string& key) const;
+  [[nodiscard]] QCheckBox* Check(const std::string& key) const;
   [[nodiscard]] QLabel* Label(const std::string& key) const;
 
-  /// Shows the fields' stored values as the dialog writes numbers.
-  void Load(const std::vector<NumberField>& fields);
-  /// The texts of the input (not result) edits, by key, for the model's validation.
-  [[nodiscard]] std::map<std::string, std::string> Texts() const;
+  /// Shows the fields' stored values as the dialog writes them.
+  void Load(const std::vector<DialogField>& fields);
+  /// The texts of the input (not result) widgets, by key, for the model's validation.
+  [[nodiscard]] FieldTexts Texts() const;
   /// Tells the user why a text was refused and puts the cursor on it, selected for typing
   /// over.
   void Refuse(const FieldRefusal& refusal, Prompts& prompts) const;
@@ -42,13 +47,16 @@ private:
   struct Field {
     QLabel* label = nullptr;
     QLineEdit* edit = nullptr;
+    QCheckBox* check = nullptr;
     bool result = false;
   };
+  [[nodiscard]] static QWidget* WidgetOf(const Field& field);
+
   std::map<std::string, Field> m_fields;
 };
 
 /// Adds a field's row to a form: its label, its edit and, when given, the unit after the edit.
-void AddFieldRow(QFormLayout* form, const NumberFieldEdits& edits, const char* key,
+void AddFieldRow(QFormLayout* form, const FieldEdits& edits, const char* key,
                  const char* unit = nullptr);
 
 /// The button row of a module dialog: "Calculate" (the default button), Cancel, "Print" and
