@@ -1,24 +1,8 @@
 #include "QtPrompts.h"
 
-#include "DatabaseView.h"
-#include "DipoleDlgView.h"
-#include "ForsterDlgView.h"
-#include "GraphSettingDlgView.h"
+#include "DialogViews.h"
 #include "HelpViewer.h"
 #include "QtPrintJob.h"
-#include "StrickleDlgView.h"
-#include "TransSimView.h"
-#include "UsernameView.h"
-#include "WizChooseView.h"
-#include "WizardView.h"
-#include "database/StructureDlg.h"
-#include "database/Username.h"
-#include "database/Wizard.h"
-#include "modules/DipoleDlg.h"
-#include "modules/ForsterDlg.h"
-#include "modules/StrickleDlg.h"
-#include "modules/Transmission.h"
-#include "ui/GraphSettingDlg.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -28,7 +12,6 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <cstring>
 #include <vector>
 
 namespace lumivex::gui {
@@ -153,43 +136,12 @@ std::optional<std::string> QtPrompts::SaveFile(const FileDialogRequest& request)
 }
 
 int QtPrompts::RunDialog(CDialogModel& dialog) {
-  if (std::strcmp(dialog.ClassName(), "CGraphSettingDlg") == 0) {
-    GraphSettingDlgView view(static_cast<CGraphSettingDlg&>(dialog), *this, &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
+  const DialogRunner run = DialogViewRegistry::Program().Find(dialog);
+  if (run == nullptr) {
+    // A dialog the program cannot show is a fault of the program, never the user's Cancel.
+    qFatal("No view is registered for the dialog model %s", dialog.ClassName());
   }
-  if (std::strcmp(dialog.ClassName(), "CSortDB") == 0) {
-    SortDBView view(static_cast<CSortDB&>(dialog), &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
-  }
-  if (std::strcmp(dialog.ClassName(), "CWizChoose") == 0) {
-    WizChooseView view(static_cast<CWizChoose&>(dialog), &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
-  }
-  if (std::strcmp(dialog.ClassName(), "CWizard") == 0) {
-    WizardView view(static_cast<CWizard&>(dialog), &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
-  }
-  if (std::strcmp(dialog.ClassName(), "CUsername") == 0) {
-    UsernameView view(static_cast<CUsername&>(dialog), &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
-  }
-  if (std::strcmp(dialog.ClassName(), "CForsterDlg") == 0) {
-    ForsterDlgView view(static_cast<CForsterDlg&>(dialog), *this, &m_parent);
-    return view.Run();
-  }
-  if (std::strcmp(dialog.ClassName(), "CDipoleDlg") == 0) {
-    DipoleDlgView view(static_cast<CDipoleDlg&>(dialog), *this, &m_parent);
-    return view.Run();
-  }
-  if (std::strcmp(dialog.ClassName(), "CStrickleDlg") == 0) {
-    StrickleDlgView view(static_cast<CStrickleDlg&>(dialog), *this, &m_parent);
-    return view.Run();
-  }
-  if (std::strcmp(dialog.ClassName(), "CTransSim") == 0) {
-    TransSimView view(static_cast<CTransSim&>(dialog), *this, &m_parent);
-    return view.exec() == QDialog::Accepted ? kResultOk : kResultCancel;
-  }
-  return kResultCancel;
+  return run(dialog, *this, &m_parent);
 }
 
 std::unique_ptr<PrintJob> QtPrompts::PrintDialog(const PrintDialogRequest& request) {

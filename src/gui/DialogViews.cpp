@@ -1,0 +1,63 @@
+#include "DialogViews.h"
+
+#include "DatabaseView.h"
+#include "DipoleDlgView.h"
+#include "ForsterDlgView.h"
+#include "GraphSettingDlgView.h"
+#include "StrickleDlgView.h"
+#include "TransSimView.h"
+#include "UsernameView.h"
+#include "WizChooseView.h"
+#include "WizardView.h"
+#include "database/StructureDlg.h"
+#include "database/Username.h"
+#include "database/Wizard.h"
+#include "modules/DipoleDlg.h"
+#include "modules/ForsterDlg.h"
+#include "modules/StrickleDlg.h"
+#include "modules/Transmission.h"
+#include "ui/GraphSettingDlg.h"
+
+#include <QtGlobal>
+
+#include <tuple>
+
+namespace lumivex::gui {
+
+namespace {
+
+// Every dialog model the engine runs, with its view. A model missing here is refused loudly
+// by QtPrompts::RunDialog; a view that does not fit its model does not compile.
+using ProgramViews =
+    std::tuple<ViewLink<CGraphSettingDlg, GraphSettingDlgView>, ViewLink<CSortDB, SortDBView>,
+               ViewLink<CWizChoose, WizChooseView>, ViewLink<CWizard, WizardView>,
+               ViewLink<CUsername, UsernameView>, ViewLink<CForsterDlg, ForsterDlgView>,
+               ViewLink<CDipoleDlg, DipoleDlgView>, ViewLink<CStrickleDlg, StrickleDlgView>,
+               ViewLink<CTransSim, TransSimView>>;
+
+template <typename... Links> DialogViewRegistry Registered(std::tuple<Links...> /*links*/) {
+  DialogViewRegistry registry;
+  (registry.Register(Links{}), ...);
+  return registry;
+}
+
+} // namespace
+
+const DialogViewRegistry& DialogViewRegistry::Program() {
+  static const DialogViewRegistry registry = Registered(ProgramViews{});
+  return registry;
+}
+
+DialogRunner DialogViewRegistry::Find(const CDialogModel& model) const {
+  const auto found = m_runners.find(typeid(model));
+  return found == m_runners.end() ? nullptr : found->second;
+}
+
+void DialogViewRegistry::Add(std::type_index model, DialogRunner runner) {
+  const bool added = m_runners.emplace(model, runner).second;
+  if (!added) {
+    qFatal("A dialog model is linked to two views: %s", model.name());
+  }
+}
+
+} // namespace lumivex::gui
