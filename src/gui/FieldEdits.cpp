@@ -3,12 +3,10 @@
 #include "core/Prompts.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace lumivex::gui {
 
@@ -102,21 +100,6 @@ void AddFieldRow(QFormLayout* form, const FieldEdits& edits, const char* key, co
   line->addWidget(edits.Widget(key));
   line->addWidget(new QLabel(QString::fromUtf8(unit)));
   form->addRow(edits.Label(key), line);
-}
-
-ModuleButtons AddModuleButtons(QWidget* parent, bool outputEnabled) {
-  ModuleButtons buttons;
-  buttons.box = new QDialogButtonBox(parent);
-  buttons.calculate =
-      buttons.box->addButton(QStringLiteral("Calculate"), QDialogButtonBox::AcceptRole);
-  buttons.calculate->setDefault(true);
-  buttons.box->addButton(QDialogButtonBox::Cancel);
-  buttons.print = buttons.box->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
-  buttons.report =
-      buttons.box->addButton(QStringLiteral("Create Report"), QDialogButtonBox::ActionRole);
-  buttons.print->setEnabled(outputEnabled);
-  buttons.report->setEnabled(outputEnabled);
-  return buttons;
 }
 
 } // namespace lumivex::gui

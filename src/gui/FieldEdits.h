@@ -7,11 +7,9 @@
 #include <vector>
 
 class QCheckBox;
-class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace lumivex {
@@ -58,16 +56,5 @@ private:
 /// Adds a field's row to a form: its label, its edit and, when given, the unit after the edit.
 void AddFieldRow(QFormLayout* form, const FieldEdits& edits, const char* key,
                  const char* unit = nullptr);
-
-/// The button row of a module dialog: "Calculate" (the default button), Cancel, "Print" and
-/// "Create Report", the last two enabled when the dialog allows output. The buttons belong
-/// to `box`, which belongs to the parent widget.
-struct ModuleButtons {
-  QDialogButtonBox* box = nullptr;
-  QPushButton* calculate = nullptr;
-  QPushButton* print = nullptr;
-  QPushButton* report = nullptr;
-};
-[[nodiscard]] ModuleButtons AddModuleButtons(QWidget* parent, bool outputEnabled);
 
 } // namespace lumivex::gui

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "FieldEdits.h"
-
-#include <QDialog>
-
-class QPushButton;
+#include "ModuleDlgView.h"
 
 namespace lumivex {
 class CForsterDlg;
@@ -17,24 +13,16 @@ namespace lumivex::gui {
 /// (a refused number keeps the dialog open, the refusal going through `prompts`); "Print"
 /// and "Create Report" close it without them, as they report the last calculation; both
 /// are enabled from the dialog's second showing on.
-class ForsterDlgView final : public QDialog {
+class ForsterDlgView final : public ModuleDlgView {
   Q_OBJECT
 
 public:
   ForsterDlgView(CForsterDlg& dlg, Prompts& prompts, QWidget* parent = nullptr);
 
-  /// Shows the dialog modally; answers the button that closed it (kResultOk for
-  /// "Calculate", kResultPrint, kResultCreateReport or kResultCancel).
-  int Run();
-
 private:
-  void Calculate();
+  [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts) override;
 
   CForsterDlg& m_dlg;
-  Prompts& m_prompts;
-  FieldEdits m_fields;
-  QPushButton* m_print = nullptr;
-  QPushButton* m_report = nullptr;
 };
 
 } // namespace lumivex::gui

@@ -1,7 +1,11 @@
+#include "DipoleDlgView.h"
 #include "FakePrompts.h"
 #include "ForsterDlgView.h"
+#include "StrickleDlgView.h"
 #include "TransSimView.h"
+#include "modules/DipoleDlg.h"
 #include "modules/ForsterDlg.h"
+#include "modules/StrickleDlg.h"
 #include "modules/Transmission.h"
 
 #include <QDialogButtonBox>
@@ -16,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace lumivex {
 namespace {
@@ -153,6 +158,41 @@ TEST_F(ForsterDlgViewTest, PrintReportAndCancelEndWithTheirCodesDiscardingEdits)
   EXPECT_EQ(press(QStringLiteral("Cancel")), kResultCancel);
   EXPECT_EQ(dlg.m_distance, 0.1f);
   EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(ModuleDlgViewTest, EveryModuleDialogHasTheOneButtonRow) {
+  FakePrompts prompts;
+  CDipoleDlg dipole;
+  CForsterDlg forster;
+  CStrickleDlg strickle;
+  for (const bool outputEnabled : {false, true}) {
+    dipole.m_outputEnabled = outputEnabled;
+    strickle.m_outputEnabled = outputEnabled;
+    forster.m_firstShowing = !outputEnabled;
+    std::vector<std::unique_ptr<gui::ModuleDlgView>> views;
+    views.push_back(std::make_unique<gui::DipoleDlgView>(dipole, prompts));
+    views.push_back(std::make_unique<gui::ForsterDlgView>(forster, prompts));
+    views.push_back(std::make_unique<gui::StrickleDlgView>(strickle, prompts));
+    for (const auto& view : views) {
+      const auto* box = view->findChild<QDialogButtonBox*>();
+      ASSERT_NE(box, nullptr);
+      QStringList texts;
+      for (const QAbstractButton* button : box->buttons()) {
+        texts.append(button->text().remove(u'&'));
+      }
+      texts.sort();
+      EXPECT_EQ(texts, (QStringList{"Calculate", "Cancel", "Create Report", "Print"}))
+          << view->windowTitle().toStdString();
+      EXPECT_TRUE(Button(*view, QStringLiteral("Calculate"))->isDefault());
+      EXPECT_EQ(Button(*view, QStringLiteral("Print"))->isEnabled(), outputEnabled);
+      EXPECT_EQ(Button(*view, QStringLiteral("Create Report"))->isEnabled(), outputEnabled);
+      QStringList groups;
+      for (const QGroupBox* group : view->findChildren<QGroupBox*>()) {
+        groups.append(group->title());
+      }
+      EXPECT_EQ(groups.last(), QStringLiteral("Results")) << view->windowTitle().toStdString();
+    }
+  }
 }
 
 TEST(TransSimViewTest, FactorIsCheckedAgainstItsRange) {
