@@ -1,13 +1,13 @@
-#include "PlotCommand.h"
+#include "Commands.h"
 
-#include "CliSupport.h"
 #include "GraphImage.h"
-#include "JsonWriter.h"
 #include "core/OpenDataFile.h"
+#include "core/Units.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 
 namespace lumivex::cli {
 
@@ -48,59 +48,68 @@ bool EndsWithBmp(const std::string& path) {
   return suffix == ".bmp";
 }
 
-} // namespace
+struct PlotOptions {
+  std::vector<std::string> files;
+  std::string out;
+  int unit = 0;
+  int width = 1000;
+  int height = 600;
+  std::string title;
+  CLI::Option* titleOption = nullptr;
+};
 
-std::string Plot(const std::vector<std::string>& args) {
-  const Arguments parsed = Parse(args, 1, {"out", "unit", "width", "height", "title"});
-  if (parsed.positional.empty()) {
-    throw CliError("plot needs at least one FILE");
-  }
-  const std::optional<std::string> out = parsed.Option("out");
-  if (!out) {
-    throw CliError("plot needs --out PATH");
-  }
-  const int width = ParseWhole(parsed.Option("width").value_or("1000"), "--width", 16, 10000);
-  const int height = ParseWhole(parsed.Option("height").value_or("600"), "--height", 16, 10000);
-  const int unit = ParseUnit(parsed.Option("unit").value_or("0"));
-
+Json Plot(const PlotOptions& options) {
   CLumivexData data;
-  for (const std::string& path : parsed.positional) {
+  for (const std::string& path : options.files) {
     const OpenDataFileResult opened = OpenDataFile(data, path);
     if (!opened.Opened()) {
       throw CliError(path + ": " + OneLine(opened.message));
     }
   }
-  data.m_xUnit = unit;
-  if (const std::optional<std::string> title = parsed.Option("title")) {
-    data.m_title = *title;
+  data.m_xUnit = options.unit;
+  if (options.titleOption->count() > 0) {
+    data.m_title = options.title;
   }
 
   EnsureGuiApplication();
-  const QImage image = gui::RenderGraphImage(data, {width, height});
-  if (EndsWithBmp(*out)) {
-    const FileStatus written = WriteBmp(*out, gui::ToRgbImage(image));
+  const QImage image = gui::RenderGraphImage(data, {options.width, options.height});
+  if (EndsWithBmp(options.out)) {
+    const FileStatus written = WriteBmp(options.out, gui::ToRgbImage(image));
     if (!written.ok) {
       throw CliError(OneLine(written.message));
     }
-  } else if (!image.save(QString::fromStdString(*out))) {
-    throw CliError("Cannot write " + *out + ": unknown image type or unwritable path");
+  } else if (!image.save(QString::fromStdString(options.out))) {
+    throw CliError("Cannot write " + options.out + ": unknown image type or unwritable path");
   }
 
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("out").String(*out);
-  json.Key("width").Integer(width);
-  json.Key("height").Integer(height);
-  json.Key("unit").Integer(unit);
-  json.Key("files").BeginArray();
-  for (const std::string& path : parsed.positional) {
-    json.String(path);
-  }
-  json.EndArray();
-  json.Key("x_min_nm").Number(data.m_xMin);
-  json.Key("x_max_nm").Number(data.m_xMax);
-  json.EndObject();
-  return json.Text();
+  Json answer;
+  answer["out"] = options.out;
+  answer["width"] = options.width;
+  answer["height"] = options.height;
+  answer["unit"] = options.unit;
+  answer["files"] = options.files;
+  answer["x_min_nm"] = data.m_xMin;
+  answer["x_max_nm"] = data.m_xMax;
+  return answer;
+}
+
+} // namespace
+
+void AddPlotCommand(CommandLine& line) {
+  auto options = std::make_shared<PlotOptions>();
+  CLI::App& command = line.Add(nullptr, "plot", "the Spectra Display as PNG or BMP");
+  line.SetRun(command, [options] { return Plot(*options); });
+  command.add_option("FILE", options->files, "spectrum files, opened as the program opens them")
+      ->required()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  command.add_option("--out", options->out, "the picture to write: .bmp, else PNG")->required();
+  command.add_option("--unit", options->unit, "the x unit code (default 0, nm)")
+      ->check(CLI::Range(0, kXUnitCount - 1));
+  command.add_option("--width", options->width, "pixels (default 1000)")
+      ->check(CLI::Range(16, 10000));
+  command.add_option("--height", options->height, "pixels (default 600)")
+      ->check(CLI::Range(16, 10000));
+  options->titleOption = command.add_option("--title", options->title, "the graph title");
 }
 
 } // namespace lumivex::cli

@@ -1,4 +1,4 @@
-#include "CliCommands.h"
+#include "Commands.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CliCommands.h"
+#include "Commands.h"
 
 #include "CliTestSupport.h"
 #include "TestSupport.h"
@@ -17,7 +17,7 @@ using lumivex::test::TempDir;
 using test::Cli;
 using test::CliRun;
 
-class DatabaseCliTest : public ::testing::Test {
+class DatabaseCommand : public ::testing::Test {
 protected:
   void AddNamed(const std::string& name, const std::string& recordClass) {
     const CliRun run = Cli({"db", "add", db, "--set", "Name=" + name, "Class=" + recordClass});
@@ -28,7 +28,7 @@ protected:
   std::string db = dir.Path("dyes.db");
 };
 
-TEST_F(DatabaseCliTest, ListNamesWithNumbersSortedAndFilteredByClass) {
+TEST_F(DatabaseCommand, ListNamesWithNumbersSortedAndFilteredByClass) {
   AddNamed("Zeta", "Dye");
   AddNamed("Alpha", "PAH");
   AddNamed("Mu", "dye");
@@ -53,7 +53,7 @@ TEST_F(DatabaseCliTest, ListNamesWithNumbersSortedAndFilteredByClass) {
   EXPECT_NE(two.find("\"records\":[{\"number\":2,\"name\":\"Alpha\"}]"), std::string::npos) << two;
 }
 
-TEST_F(DatabaseCliTest, ListStopsAtTheFirstRecordWithoutName) {
+TEST_F(DatabaseCommand, ListStopsAtTheFirstRecordWithoutName) {
   dir.Write("dyes.db", "[Spectra]\nNumber = 3\n\n[1 Absorption]\nName = One\n"
                        "[3 Absorption]\nName = Three\n");
   EXPECT_NE(Cli({"db", "list", db})
@@ -61,7 +61,7 @@ TEST_F(DatabaseCliTest, ListStopsAtTheFirstRecordWithoutName) {
             std::string::npos);
 }
 
-TEST_F(DatabaseCliTest, AddCopiesFilesBesideTheDatabaseAndShowResolvesThem) {
+TEST_F(DatabaseCommand, AddCopiesFilesBesideTheDatabaseAndShowResolvesThem) {
   TempDir elsewhere;
   const std::string spectrum = elsewhere.Write("eosin.abs.txt", "500 0.1\n501 0.2\n");
   dir.Write("eosin.ems.txt", "520 0.1\n521 0.2\n");
@@ -93,7 +93,7 @@ TEST_F(DatabaseCliTest, AddCopiesFilesBesideTheDatabaseAndShowResolvesThem) {
             std::string::npos);
 }
 
-TEST_F(DatabaseCliTest, BadRequestsFailWithoutWriting) {
+TEST_F(DatabaseCommand, BadRequestsFailWithoutWriting) {
   AddNamed("Zeta", "Dye");
   const std::string before = TempDir::Read(db);
   const std::vector<std::vector<std::string>> bad{

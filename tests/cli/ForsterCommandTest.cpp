@@ -1,4 +1,4 @@
-#include "CliCommands.h"
+#include "Commands.h"
 
 #include "CliTestSupport.h"
 #include "TestSupport.h"
@@ -27,25 +27,9 @@ double Nu(double nm) {
   return 1.0e7 / nm;
 }
 
-class ModuleCli : public ::testing::Test {
-protected:
-  // Flat spectra: a donor emitting from 500 to 600 nm, an acceptor absorbing from 400 to
-  // 700 nm, a lamp from 300 to 800 nm with y = x / 100.
-  std::string Flat(const std::string& name, float first, int count) const {
-    return dir.Write(
-        name, FormatSpectrumText(MakeSpectrum(first, 1.0f, count, [](float) { return 1.0f; })));
-  }
-  std::string Lamp() const {
-    return dir.Write("lamp.els.txt", FormatSpectrumText(MakeSpectrum(
-                                         300.0f, 2.0f, 251, [](float x) { return x / 100.0f; })));
-  }
+class ForsterCommand : public test::FlatSpectra {};
 
-  TempDir dir;
-  std::string donor = Flat("dye.ems.txt", 500.0f, 101);
-  std::string acceptor = Flat("quencher.abs.txt", 400.0f, 301);
-};
-
-TEST_F(ModuleCli, ForsterPrintsTheInputsUsedAndEveryResult) {
+TEST_F(ForsterCommand, ForsterPrintsTheInputsUsedAndEveryResult) {
   const CliRun run =
       Cli({"forster", "--donor", donor, "--acceptor", acceptor, "--epsilon", "1e5",
            "--epsilon-wavelength", "550", "--kappa2", "0.6666667", "--quantum-yield", "0.5",
@@ -73,7 +57,7 @@ TEST_F(ModuleCli, ForsterPrintsTheInputsUsedAndEveryResult) {
   EXPECT_TRUE(FuzzyCompare(Number(json, "dexter", "results"), 8066.0 / (Nu(400) - Nu(700)), 1e-4));
 }
 
-TEST_F(ModuleCli, ForsterClampsTheRangeAndKeepsTheDialogDefaults) {
+TEST_F(ForsterCommand, ForsterClampsTheRangeAndKeepsTheDialogDefaults) {
   const CliRun run =
       Cli({"forster", "--donor", donor, "--acceptor", acceptor, "--low", "100", "--high", "2000"});
   ASSERT_EQ(run.code, 0) << run.err;
@@ -88,7 +72,7 @@ TEST_F(ModuleCli, ForsterClampsTheRangeAndKeepsTheDialogDefaults) {
   EXPECT_EQ(run.out.find("null"), std::string::npos) << run.out;
 }
 
-TEST_F(ModuleCli, ForsterTakesTheRecordsConstants) {
+TEST_F(ForsterCommand, ForsterTakesTheRecordsConstants) {
   const std::string db = dir.Path("dyes.db");
   const CliRun added =
       Cli({"db", "add", db, "--create", "--set", "Absorption.Name=Dye", "Epsilon=80000",
@@ -110,7 +94,7 @@ TEST_F(ModuleCli, ForsterTakesTheRecordsConstants) {
   EXPECT_EQ(Number(typed.out, "quantum_yield", "inputs"), 0.25);
 }
 
-TEST_F(ModuleCli, ForsterRefusals) {
+TEST_F(ForsterCommand, ForsterRefusals) {
   const std::string apart = Flat("far.abs.txt", 700.0f, 50);
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
       {{"forster", "--donor", acceptor, "--acceptor", acceptor}, "must be an emission"},
@@ -128,47 +112,6 @@ TEST_F(ModuleCli, ForsterRefusals) {
     EXPECT_TRUE(run.out.empty()) << run.out;
     EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
   }
-}
-
-TEST_F(ModuleCli, TransmissionWritesTheAttenuatedSource) {
-  const std::string lamp = Lamp();
-  const std::string out = dir.Path("through.els.txt");
-  const CliRun run = Cli({"transmission", "--source", lamp, "--absorber", acceptor, "--out", out});
-  ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_NE(run.out.find("\"entry\":\"Transmission '1.00'\""), std::string::npos) << run.out;
-  EXPECT_EQ(Number(run.out, "factor"), 1.0);
-  EXPECT_EQ(Number(run.out, "points"), 251.0);
-  const SpectrumReadResult read = ReadSpectrumFile(out);
-  ASSERT_TRUE(read.Ok()) << read.message;
-  ASSERT_EQ(read.spectrum.m_points.size(), 251u);
-  // Absorbance 1 everywhere, edges included: a tenth of the lamp.
-  EXPECT_TRUE(FuzzyCompare(read.spectrum.m_points[0].y, 0.3));
-  EXPECT_TRUE(FuzzyCompare(read.spectrum.m_points[250].y, 0.8));
-
-  const CliRun none = Cli({"transmission", "--source", lamp, "--absorber", acceptor, "--factor",
-                           "0", "--out", dir.Path("same.els.txt")});
-  ASSERT_EQ(none.code, 0) << none.err;
-  EXPECT_NE(none.out.find("\"entry\":\"Transmission '0.00'\""), std::string::npos);
-  EXPECT_EQ(TempDir::Read(dir.Path("same.els.txt")), TempDir::Read(lamp));
-}
-
-TEST_F(ModuleCli, TransmissionRefusals) {
-  const std::string lamp = Lamp();
-  const std::string out = dir.Path("never.els.txt");
-  const std::vector<std::pair<std::vector<std::string>, std::string>> refused{
-      {{"transmission", "--source", lamp, "--absorber", acceptor, "--factor", "1.5", "--out", out},
-       "Please enter a number between 0 and 1."},
-      {{"transmission", "--source", lamp, "--absorber", acceptor}, "--out"},
-      {{"transmission", "--source", acceptor, "--absorber", acceptor, "--out", out},
-       "--source must be"},
-      {{"transmission", "--source", lamp, "--absorber", lamp, "--out", out}, "--absorber must be"},
-  };
-  for (const auto& [args, reason] : refused) {
-    const CliRun run = Cli(args);
-    EXPECT_NE(run.code, 0) << reason;
-    EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
-  }
-  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 } // namespace
