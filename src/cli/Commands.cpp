@@ -13,6 +13,8 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddTransmissionCommand(line);
   AddOscillatorCommand(line);
   AddStricklerBergCommand(line);
+  AddMcaCommand(line);
+  AddEtsimCommand(line);
   return line.Run(args, out, err);
 }
 

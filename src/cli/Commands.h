@@ -22,6 +22,8 @@ void AddForsterCommand(CommandLine& line);
 void AddTransmissionCommand(CommandLine& line);
 void AddOscillatorCommand(CommandLine& line);
 void AddStricklerBergCommand(CommandLine& line);
+void AddMcaCommand(CommandLine& line);
+void AddEtsimCommand(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);
