@@ -30,6 +30,8 @@ std::string ReplacedAll(std::string text, const std::string& from, const std::st
   return text;
 }
 
+} // namespace
+
 void TakeRecordValues(CLumivexData& document, CSpectrum& spectrum,
                       const DatabaseOpenRequest& request) {
   spectrum.m_fromDatabase = request.fromDatabase;
@@ -68,7 +70,26 @@ void TakeRecordValues(CLumivexData& document, CSpectrum& spectrum,
   }
 }
 
-} // namespace
+void RaiseExtents(CLumivexData& document, const CSpectrum& spectrum) {
+  document.m_xMin = std::min(document.m_xMin, spectrum.SmallestX());
+  document.m_xMax = std::max(document.m_xMax, spectrum.LargestX());
+  switch (spectrum.m_kind) {
+  case SpectrumKind::Absorption:
+    document.m_absorptionMax = std::max(document.m_absorptionMax, spectrum.m_peakY);
+    break;
+  case SpectrumKind::Emission:
+    document.m_emissionMax = std::max(document.m_emissionMax, spectrum.m_peakY);
+    break;
+  case SpectrumKind::LightSource:
+    document.m_lightSourceMax = std::max(document.m_lightSourceMax, spectrum.m_peakY);
+    break;
+  case SpectrumKind::Curve:
+  case SpectrumKind::None:
+    break;
+  }
+  document.m_title.clear();
+  document.m_lineWidth = 1;
+}
 
 std::string StructurePicturePath(const std::string& dataPath, const std::string& fileValue,
                                  const std::string& structureValue) {
@@ -120,24 +141,7 @@ OpenDataFileResult OpenDataFile(CLumivexData& document, const std::string& path,
   CSpectrum* spectrum =
       document.AppendSpectrum(std::make_unique<CSpectrum>(std::move(read.spectrum)));
   spectrum->m_kind = kind;
-  document.m_xMin = std::min(document.m_xMin, spectrum->SmallestX());
-  document.m_xMax = std::max(document.m_xMax, spectrum->LargestX());
-  switch (kind) {
-  case SpectrumKind::Absorption:
-    document.m_absorptionMax = std::max(document.m_absorptionMax, spectrum->m_peakY);
-    break;
-  case SpectrumKind::Emission:
-    document.m_emissionMax = std::max(document.m_emissionMax, spectrum->m_peakY);
-    break;
-  case SpectrumKind::LightSource:
-    document.m_lightSourceMax = std::max(document.m_lightSourceMax, spectrum->m_peakY);
-    break;
-  case SpectrumKind::Curve:
-  case SpectrumKind::None:
-    break;
-  }
-  document.m_title.clear();
-  document.m_lineWidth = 1;
+  RaiseExtents(document, *spectrum);
   spectrum->m_recordNumber = 0;
   if (database != nullptr) {
     TakeRecordValues(document, *spectrum, *database);

@@ -47,6 +47,17 @@ struct OpenDataFileResult {
 [[nodiscard]] OpenDataFileResult OpenDataFile(CLumivexData& document, const std::string& path,
                                               const DatabaseOpenRequest* database = nullptr);
 
+/// Raises the document's x extents and the maximum of the spectrum's kind to include it,
+/// empties the graph title and sets the line width back to 1, as opening a file does.
+void RaiseExtents(CLumivexData& document, const CSpectrum& spectrum);
+
+/// The database part of opening a record's spectrum: the record number and origin, the
+/// record's name, epsilon, epsilon wavelength, quantum yield, solvent, provider and
+/// structure picture path, the four lower y limits reset, and the epsilon peak
+/// (absorption) or the area-normalised peak (other kinds) raising the document's maximum.
+void TakeRecordValues(CLumivexData& document, CSpectrum& spectrum,
+                      const DatabaseOpenRequest& request);
+
 /// Path of a record's structure picture, formed from the path of the data file opened for
 /// the record, the record's absorption "File" value and its "Structure" value: the file
 /// name in the path is replaced by the picture's name, for absorption and emission files.
