@@ -181,8 +181,8 @@ TEST(DibRead, ZeroColourCountMeansAFullTable) {
   spec.rows = {{255, 1}};
   EXPECT_EQ(Decoded(spec).pixels, (std::vector<Rgb>{{255, 0, 0}, {1, 254, 0}}));
 
-  // The same count read as 256 needs a table the file does not hold.
-  spec.table.resize(2);
+  // The same count read as 256 needs a table the file does not hold: only two entries stay.
+  spec.table.erase(spec.table.begin() + 2, spec.table.end());
   EXPECT_FALSE(DecodeDib(Build(spec)).has_value());
 }
 
