@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the whole suite, then the engine tests once more
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then an optimised build of the
+# engine and command-line tests and of the benchmarks, each benchmark run once.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
@@ -16,3 +17,15 @@ cmake --build "$root/build-sanitize" --target lumivex_engine_tests lumivex_cli_t
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -L 'engine|cli'
+
+echo "== optimised build: engine and command-line tests, every benchmark run once"
+cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build-release" --target lumivex_engine_tests lumivex_cli_tests \
+  lumivex_benchmarks
+ctest --test-dir "$root/build-release" --output-on-failure -j "$jobs" -L 'engine|cli'
+for bench in "$root"/build-release/bench/lumivex_bench_*; do
+  if [[ -f "$bench" && -x "$bench" ]]; then
+    echo "-- $(basename "$bench")"
+    LUMIVEX_BENCH_SMOKE=1 "$bench"
+  fi
+done
