@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "core/ProfileFile.h"
+#include "database/DatabaseListing.h"
 #include "database/DatabaseRecord.h"
 #include "database/RecordFiles.h"
 
@@ -44,44 +45,36 @@ struct ListOptions {
   std::vector<std::string> classes;
 };
 
+// The listing the database list window shows: every record, or with --class the records
+// of those classes (grouped by class in the window's order), and --alphabetical as its
+// "Alphabetical" button orders them.
 Json List(const ListOptions& options) {
   const std::string& path = options.database;
   const auto database = OpenDatabase(path);
-  const int total = RecordCount(*database);
-  std::vector<std::string> classes = options.classes;
-  std::transform(classes.begin(), classes.end(), classes.begin(), Lower);
-
-  struct Entry {
-    int number;
-    std::string name;
-  };
-  std::vector<Entry> entries;
-  for (int number = 1; number <= total; ++number) {
-    const std::string section = RecordSectionName(number, RecordSection::Absorption);
-    std::string name = database->GetString(section, "Name", "", kLocateBuffer);
-    if (name.empty()) {
-      break;
-    }
-    if (!classes.empty()) {
-      const std::string recordClass =
-          Lower(database->GetString(section, "Class", "", kLocateBuffer));
-      if (std::find(classes.begin(), classes.end(), recordClass) == classes.end()) {
-        continue;
+  DatabaseListing listing;
+  if (options.classes.empty()) {
+    listing = ListRecords(*database);
+  } else {
+    std::vector<std::string> wanted = options.classes;
+    std::transform(wanted.begin(), wanted.end(), wanted.begin(), Lower);
+    std::vector<std::string> chosen;
+    for (const std::string& recordClass : RecordClasses(*database)) {
+      if (std::find(wanted.begin(), wanted.end(), Lower(recordClass)) != wanted.end()) {
+        chosen.push_back(recordClass);
       }
     }
-    entries.push_back({number, std::move(name)});
+    listing = ListClasses(*database, chosen);
   }
   if (options.alphabetical) {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    SortByName(listing.entries);
   }
 
   Json answer;
   answer["database"] = path;
-  answer["total"] = total;
+  answer["total"] = listing.total;
   answer["records"] = Json::array();
-  for (const Entry& entry : entries) {
-    answer["records"].push_back({{"number", entry.number}, {"name", entry.name}});
+  for (const DatabaseListEntry& entry : listing.entries) {
+    answer["records"].push_back({{"number", entry.record}, {"name", entry.name}});
   }
   return answer;
 }

@@ -45,7 +45,7 @@ TEST_F(DatabaseCommand, ListNamesWithNumbersSortedAndFilteredByClass) {
             std::string::npos)
       << sorted;
   const std::string dyes = Cli({"db", "list", db, "--class", "DYE", "--alphabetical"}).out;
-  EXPECT_NE(dyes.find("\"total\":4,\"records\":[{\"number\":4,\"name\":\"Alpha\"},{\"number\":3,"
+  EXPECT_NE(dyes.find("\"total\":3,\"records\":[{\"number\":4,\"name\":\"Alpha\"},{\"number\":3,"
                       "\"name\":\"Mu\"},{\"number\":1,\"name\":\"Zeta\"}]"),
             std::string::npos)
       << dyes;
@@ -53,12 +53,39 @@ TEST_F(DatabaseCommand, ListNamesWithNumbersSortedAndFilteredByClass) {
   EXPECT_NE(two.find("\"records\":[{\"number\":2,\"name\":\"Alpha\"}]"), std::string::npos) << two;
 }
 
-TEST_F(DatabaseCommand, ListStopsAtTheFirstRecordWithoutName) {
-  dir.Write("dyes.db", "[Spectra]\nNumber = 3\n\n[1 Absorption]\nName = One\n"
-                       "[3 Absorption]\nName = Three\n");
+TEST_F(DatabaseCommand, ListStopsAtTheFirstRecordWithoutNameButAClassListingDoesNot) {
+  dir.Write("dyes.db", "[Spectra]\nNumber = 3\n\n[1 Absorption]\nName = One\nClass = Dye\n"
+                       "[2 Absorption]\nClass = dye\n[3 Absorption]\nName = Three\nClass = DYE\n");
   EXPECT_NE(Cli({"db", "list", db})
                 .out.find("\"total\":3,\"records\":[{\"number\":1,\"name\":\"One\"}]}"),
             std::string::npos);
+  EXPECT_NE(Cli({"db", "list", db, "--class", "dye"})
+                .out.find("\"total\":3,\"records\":[{\"number\":1,\"name\":\"One\"},{"
+                          "\"number\":2,\"name\":\"\"},{\"number\":3,\"name\":\"Three\"}]}"),
+            std::string::npos);
+  EXPECT_NE(Cli({"db", "list", db, "--class", "Dye"}).out.find("\"total\":3,"), std::string::npos);
+}
+
+TEST_F(DatabaseCommand, ListsAsTheListWindowDoesSortingIgnoringCaseAndCountingTheListed) {
+  AddNamed("beta", "Dye");
+  AddNamed("Delta", "PAH");
+  AddNamed("alpha", "pah");
+  AddNamed("Eta", "dye");
+  const std::string sorted = Cli({"db", "list", db, "--alphabetical"}).out;
+  EXPECT_NE(
+      sorted.find(
+          "\"records\":[{\"number\":3,\"name\":\"alpha\"},{\"number\":1,"
+          "\"name\":\"beta\"},{\"number\":2,\"name\":\"Delta\"},{\"number\":4,\"name\":\"Eta\"}]"),
+      std::string::npos)
+      << sorted;
+  // Several classes list grouped by class, the classes in sorted order.
+  const std::string grouped = Cli({"db", "list", db, "--class", "pah", "dye"}).out;
+  EXPECT_NE(grouped.find("\"total\":4,\"records\":[{\"number\":1,\"name\":\"beta\"},{"
+                         "\"number\":4,\"name\":\"Eta\"},{\"number\":2,\"name\":\"Delta\"},{"
+                         "\"number\":3,\"name\":\"alpha\"}]"),
+            std::string::npos)
+      << grouped;
+  EXPECT_NE(Cli({"db", "list", db, "--class", "PAH"}).out.find("\"total\":2,"), std::string::npos);
 }
 
 TEST_F(DatabaseCommand, AddCopiesFilesBesideTheDatabaseAndShowResolvesThem) {

@@ -9,7 +9,6 @@
 #include "ui/MainFrame.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 namespace lumivex {
@@ -21,18 +20,6 @@ constexpr int kMenuAbsorption = 42829;
 constexpr int kMenuEmission = 42830;
 constexpr int kMenuLightSources = 42849;
 constexpr int kMenuListData = 42840;
-
-std::string Folded(const std::string& text) {
-  std::string folded = text;
-  for (char& c : folded) {
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return folded;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return Folded(a) < Folded(b);
-}
 
 std::string RecordValue(const CProfileFile& database, int record, const char* key,
                         const char* defaultValue) {
@@ -52,18 +39,10 @@ void CStructureDlg::Open(const std::string& folder, const std::string& path) {
 }
 
 void CStructureDlg::Fill() {
-  m_entries.clear();
   m_selected = -1;
-  const std::shared_ptr<const CProfileFile> database = CProfileCache::Shared().Get(m_path);
-  const int count = RecordCount(*database);
-  for (int record = 1; record <= count; ++record) {
-    std::string name = RecordValue(*database, record, "Name", "empty");
-    if (name == "empty") {
-      break;
-    }
-    m_entries.push_back({std::move(name), record});
-  }
-  SetTotal(HeaderRecordCount(*database));
+  const DatabaseListing listing = ListRecords(*CProfileCache::Shared().Get(m_path));
+  m_entries = listing.entries;
+  SetTotal(listing.total);
   m_views.DatabaseListChanged();
 }
 
@@ -75,10 +54,7 @@ void CStructureDlg::OnAlphabetical() {
   if (m_mainFrame.m_databasePath.empty()) {
     return;
   }
-  std::stable_sort(m_entries.begin(), m_entries.end(),
-                   [](const DatabaseListEntry& a, const DatabaseListEntry& b) {
-                     return LessIgnoringCase(a.name, b.name);
-                   });
+  SortByName(m_entries);
   m_selected = -1;
   m_views.DatabaseListChanged();
 }
@@ -88,39 +64,22 @@ void CStructureDlg::OnClasses() {
     return;
   }
   const std::shared_ptr<const CProfileFile> database = CProfileCache::Shared().Get(m_path);
-  const int count = RecordCount(*database);
-  std::vector<std::string> folded(static_cast<std::size_t>(std::max(count, 0)));
-  std::vector<std::string> seen;
-  m_sortDlg.m_classes.clear();
-  for (int record = 1; record <= count; ++record) {
-    const std::string value = RecordValue(*database, record, "Class", "");
-    std::string key = Folded(value);
-    if (std::find(seen.begin(), seen.end(), key) == seen.end()) {
-      seen.push_back(key);
-      m_sortDlg.m_classes.push_back(value);
-    }
-    folded[static_cast<std::size_t>(record - 1)] = std::move(key);
-  }
-  std::stable_sort(m_sortDlg.m_classes.begin(), m_sortDlg.m_classes.end(), LessIgnoringCase);
+  m_sortDlg.m_classes = RecordClasses(*database);
   m_sortDlg.m_chosen.assign(m_sortDlg.m_classes.size(), false);
   if (m_prompts.RunDialog(m_sortDlg) != kResultOk) {
     return;
   }
 
-  m_entries.clear();
-  m_selected = -1;
-  for (std::size_t c = 0; c < m_sortDlg.m_classes.size(); ++c) {
-    if (c >= m_sortDlg.m_chosen.size() || !m_sortDlg.m_chosen[c]) {
-      continue;
-    }
-    const std::string chosen = Folded(m_sortDlg.m_classes[c]);
-    for (int record = 1; record <= count; ++record) {
-      if (folded[static_cast<std::size_t>(record - 1)] == chosen) {
-        m_entries.push_back({RecordValue(*database, record, "Name", ""), record});
-      }
+  std::vector<std::string> chosen;
+  for (std::size_t c = 0; c < m_sortDlg.m_classes.size() && c < m_sortDlg.m_chosen.size(); ++c) {
+    if (m_sortDlg.m_chosen[c]) {
+      chosen.push_back(m_sortDlg.m_classes[c]);
     }
   }
-  SetTotal(static_cast<int>(m_entries.size()));
+  const DatabaseListing listing = ListClasses(*database, chosen);
+  m_entries = listing.entries;
+  m_selected = -1;
+  SetTotal(listing.total);
   m_views.DatabaseListChanged();
 }
 

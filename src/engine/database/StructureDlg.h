@@ -2,6 +2,7 @@
 
 #include "core/Canvas.h"
 #include "core/Prompts.h"
+#include "database/DatabaseListing.h"
 #include "database/Dib.h"
 
 #include <string>
@@ -23,14 +24,6 @@ public:
   std::vector<std::string> m_classes;
   /// One flag per class: whether the user chose it. All clear when the dialog opens.
   std::vector<bool> m_chosen;
-};
-
-/// One list entry: the record's name and its record number.
-struct DatabaseListEntry {
-  std::string name;
-  int record = 0;
-
-  bool operator==(const DatabaseListEntry&) const = default;
 };
 
 /// One item of the popup menu of the list.
