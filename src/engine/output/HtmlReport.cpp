@@ -73,7 +73,8 @@ std::string_view CutText(std::string_view text, std::size_t limit) {
   return text.substr(0, end);
 }
 
-// A path as an image address: percent-encoded, and a file address when it is absolute.
+// A path as an image address: percent-encoded (so it needs no escaping in an attribute), and
+// a file address when it is absolute.
 std::string ImageAddress(const std::string& path) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string address = std::filesystem::path(path).is_absolute() ? "file://" : "";
@@ -94,18 +95,20 @@ std::string ImageAddress(const std::string& path) {
 }
 
 // The VML shape of a picture, closing the shape type the template opened just before it,
-// then the same picture as a standard image for readers without VML. A missing picture
-// keeps the shape, with an empty source, and gets no image.
+// then the same picture as a standard image for readers without VML. Both name the picture
+// by the same address, so every reader finds the same file. A missing picture keeps the
+// shape, with an empty source, and gets no image.
 std::string ImageShape(const ShapeKind& shape, const std::string& path) {
+  const std::string address = ImageAddress(path);
   std::string text = "</v:shapetype><v:shape id=\"";
   text += shape.id;
   text += "\" type=\"#_x0000_t75\"";
   text += shape.style;
-  text += " <v:imagedata src=\"" + EscapeHtml(path) + "\"/> </v:shape>";
+  text += " <v:imagedata src=\"" + address + "\"/> </v:shape>";
   if (!path.empty()) {
     text += "<![if !vml]><img width=\"" + std::to_string(shape.width) + "\" height=\"" +
-            std::to_string(shape.height) + "\" src=\"" + ImageAddress(path) + "\" v:shapes=\"" +
-            shape.id + "\"><![endif]>";
+            std::to_string(shape.height) + "\" src=\"" + address + "\" v:shapes=\"" + shape.id +
+            "\"><![endif]>";
   }
   return text;
 }

@@ -72,7 +72,9 @@ struct ReportValues {
 /// Text placeholders "i_n_p_u_t_K_" / "i_n_p_u_t_K" work the same with the texts, which are
 /// cut to kReportTextLength characters and escaped. "o_p_e_r" takes the escaped user name,
 /// "d_a_t_e" the date and a line feed. An image placeholder becomes a VML image shape and,
-/// for readers without VML, a standard image of the same picture and size.
+/// for readers without VML, a standard image of the same picture and size; both name the
+/// picture by one address: "file://" and the percent-encoded path for an absolute path, the
+/// percent-encoded path alone (read from the report's folder) otherwise.
 [[nodiscard]] std::string FillReportChunk(std::string_view chunk, const ReportValues& values);
 
 /// The whole report: the header, then every template piece filled in.

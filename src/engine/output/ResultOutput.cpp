@@ -28,6 +28,8 @@ constexpr const char* kReportNote =
     "file) and pasting (Cntl + V) and saving this file.";
 constexpr const char* kTemplateUnreadable = "Unable to open the report template.\n";
 constexpr const char* kReportUnwritable = "Unable to create the report file.\n";
+constexpr const char* kReportPictureUnwritable =
+    "The report was written, but its graph picture could not be saved as ";
 constexpr const char* kReportOverTemplate =
     "The report cannot replace its own template.  Please choose another file name for the "
     "report.";
@@ -60,6 +62,18 @@ std::string LocalDate() {
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
   return std::filesystem::equivalent(a, b, error);
+}
+
+// A picture as a report names it from wherever the report is saved: its absolute path with
+// links and "." and ".." resolved (a browser would drop ".." without following links). No
+// picture stays none.
+std::string AbsolutePicture(const std::string& path) {
+  if (path.empty()) {
+    return path;
+  }
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::weakly_canonical(path, error);
+  return error ? path : absolute.string();
 }
 
 } // namespace
@@ -168,13 +182,20 @@ void CMainFrame::WriteHtmlReport(int moduleCode) {
   if (recordLoaded && !m_record.absStructure.empty()) {
     values.structurePicture = m_databaseFolder + m_record.absStructure;
   }
+  for (std::string* named :
+       {&values.donorPicture, &values.acceptorPicture, &values.structurePicture}) {
+    *named = AbsolutePicture(*named);
+  }
   if (const FileStatus written = WriteFileAtomically(*reportPath, FillReport(templateText, values));
       !written.ok) {
     m_prompts.Message(kReportUnwritable + written.message, kApplicationTitle, MessageButtons::Ok,
                       MessageIcon::Warning);
     return;
   }
-  m_views.SaveGraphImage(picture);
+  if (!m_views.SaveGraphImage(picture)) {
+    m_prompts.Message(kReportPictureUnwritable + picture + ".", kApplicationTitle,
+                      MessageButtons::Ok, MessageIcon::Warning);
+  }
   m_prompts.Message(kReportNote, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
 }
 

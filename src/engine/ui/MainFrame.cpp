@@ -292,8 +292,11 @@ void CMainFrame::OnOpenDatabase() {
   }
   m_openMoleculeDatabase = 0;
   m_openSolarDatabase = 0;
-  m_databasePath = path;
-  m_databaseFolder = DatabaseFolder(path);
+  // Kept absolute, so the record files and pictures it leads to are found from anywhere.
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  m_databasePath = error ? path : absolute.string();
+  m_databaseFolder = DatabaseFolder(m_databasePath);
   m_databaseList.Open(m_databaseFolder, m_databasePath);
 }
 

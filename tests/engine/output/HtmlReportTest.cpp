@@ -169,18 +169,19 @@ TEST(ReportImages, AShapeClosesTheShapeTypeAndAStandardImageFollowsIt) {
             "height=\"329\" src=\"results_spectrum.bmp\" v:shapes=\"_x0000_i1027\"><![endif]>\n");
   EXPECT_EQ(FillReportChunk("<v:shapetype>structure.gif</p>", values),
             "<v:shapetype></v:shapetype><v:shape id=\"_x0000_i1025\" type=\"#_x0000_t75\" "
-            "style='width:179.25pt; height:147.75pt'> <v:imagedata src=\"/db/record.str.bmp\"/> "
-            "</v:shape><![if !vml]><img width=\"239\" height=\"197\" "
+            "style='width:179.25pt; height:147.75pt'> <v:imagedata "
+            "src=\"file:///db/record.str.bmp\"/> </v:shape><![if !vml]><img width=\"239\" "
+            "height=\"197\" "
             "src=\"file:///db/record.str.bmp\" v:shapes=\"_x0000_i1025\"><![endif]></p>");
 }
 
 TEST(ReportImages, TheDonorAndAcceptorPlaceholdersShowTheirOwnStructures) {
   const ReportValues values = ForsterValues();
   const std::string donor = FillReportChunk("donor.gif", values);
-  EXPECT_NE(donor.find("<v:imagedata src=\"/db/donor.str.bmp\"/>"), std::string::npos);
+  EXPECT_NE(donor.find("<v:imagedata src=\"file:///db/donor.str.bmp\"/>"), std::string::npos);
   EXPECT_NE(donor.find("src=\"file:///db/donor.str.bmp\""), std::string::npos);
   const std::string acceptor = FillReportChunk("acceptor.gif", values);
-  EXPECT_NE(acceptor.find("<v:imagedata src=\"/db/acceptor.str.bmp\"/>"), std::string::npos);
+  EXPECT_NE(acceptor.find("<v:imagedata src=\"file:///db/acceptor.str.bmp\"/>"), std::string::npos);
   EXPECT_EQ(acceptor.find("donor"), std::string::npos);
 }
 
@@ -195,13 +196,21 @@ TEST(ReportImages, AMissingPictureKeepsTheShapeWithoutAnImage) {
   EXPECT_EQ(FillReportChunk("structure.gif", values).find("<img"), std::string::npos);
 }
 
-TEST(ReportImages, PathsAreQuotedSafely) {
+TEST(ReportImages, PathsAreQuotedSafelyAndTheShapeAndImageNameOneAddress) {
   ReportValues values = ForsterValues();
   values.spectrumPicture = "my \"report\" #1_spectrum.bmp";
-  const std::string shape = FillReportChunk("spectrum.gif", values);
-  EXPECT_NE(shape.find("<v:imagedata src=\"my &quot;report&quot; #1_spectrum.bmp\"/>"),
+  values.structurePicture = "/home/ada/Molecule Database/Eosin Y.str.bmp";
+  const std::string spectrum = FillReportChunk("spectrum.gif", values);
+  EXPECT_NE(spectrum.find("<v:imagedata src=\"my%20%22report%22%20%231_spectrum.bmp\"/>"),
             std::string::npos);
-  EXPECT_NE(shape.find("src=\"my%20%22report%22%20%231_spectrum.bmp\""), std::string::npos);
+  EXPECT_NE(spectrum.find("<img width=\"732\" height=\"329\" "
+                          "src=\"my%20%22report%22%20%231_spectrum.bmp\""),
+            std::string::npos);
+  const std::string structure = FillReportChunk("structure.gif", values);
+  const std::string address = "file:///home/ada/Molecule%20Database/Eosin%20Y.str.bmp";
+  EXPECT_NE(structure.find("<v:imagedata src=\"" + address + "\"/>"), std::string::npos);
+  EXPECT_NE(structure.find("<img width=\"239\" height=\"197\" src=\"" + address + "\""),
+            std::string::npos);
 }
 
 TEST(ReportPlaceholders, TheFirstKindInOrderDecidesThePiece) {

@@ -330,9 +330,10 @@ TEST_F(ResultOutputTest, TheStructurePlaceholderShowsTheLastSelectedSpectrumsRec
   const std::string report = ScriptReport("<v:shapetype>structure.gif\n");
   frame.WriteHtmlReport(1);
   const std::string text = TempDir::Read(report);
-  const std::string picture = dir.Path("fluorescein.str.bmp");
+  const std::string picture = "file://" + dir.Path("fluorescein.str.bmp");
   EXPECT_NE(text.find("<v:imagedata src=\"" + picture + "\"/>"), std::string::npos) << text;
-  EXPECT_NE(text.find("<img width=\"239\" height=\"197\" src=\"file://"), std::string::npos);
+  EXPECT_NE(text.find("<img width=\"239\" height=\"197\" src=\"" + picture + "\""),
+            std::string::npos);
   EXPECT_EQ(frame.m_currentRecord, 1);
 
   // A spectrum from a plain file has no record and so no structure.
@@ -340,6 +341,80 @@ TEST_F(ResultOutputTest, TheStructurePlaceholderShowsTheLastSelectedSpectrumsRec
   const std::string plain = ScriptReport("<v:shapetype>structure.gif\n");
   frame.WriteHtmlReport(1);
   EXPECT_NE(TempDir::Read(plain).find("<v:imagedata src=\"\"/>"), std::string::npos);
+}
+
+// The file an image address of a report names: a file address names its path, any other
+// address a path from the report's folder.
+fs::path PictureOf(const std::string& address, const fs::path& reportFolder) {
+  std::string path;
+  for (std::size_t i = 0; i < address.size(); ++i) {
+    if (address[i] == '%' && i + 2 < address.size()) {
+      path += static_cast<char>(std::stoi(address.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      path += address[i];
+    }
+  }
+  const std::string file = "file://";
+  return path.rfind(file, 0) == 0 ? fs::path(path.substr(file.size())) : reportFolder / path;
+}
+
+TEST_F(ResultOutputTest, EveryPictureOfAReportOpensWhereverTheReportIsSaved) {
+  const fs::path start = fs::current_path();
+  fs::create_directories(dir.Path("Molecule Database"));
+  fs::create_directories(dir.Path("elsewhere"));
+  dir.Write("Molecule Database/test.db", "[Spectra]\nNumber = 1\n\n[1 Absorption]\n"
+                                         "Name = Eosin Y\nStructure = Eosin Y.str.bmp\n");
+  for (const char* name : {"Eosin Y.str.bmp", "Fluorescein.str.bmp"}) {
+    dir.Write(std::string("Molecule Database/") + name, "BM");
+  }
+  // The database and the Forster spectra are named from the program's folder.
+  fs::current_path(dir.Path(""));
+  prompts.fileAnswers.push_back("Molecule Database/test.db");
+  frame.OnOpenDatabase();
+  EXPECT_TRUE(fs::path(frame.m_databaseFolder).is_absolute()) << frame.m_databaseFolder;
+  EXPECT_EQ(frame.m_databaseFolder, dir.Path("Molecule Database/"));
+  AddSpectrum(1);
+  sheet.block.donorPicture = "Molecule Database/Fluorescein.str.bmp";
+  sheet.block.acceptorPicture = "Molecule Database/../Molecule Database/Eosin Y.str.bmp";
+  const std::string report = dir.Path("elsewhere/my report.html");
+  prompts.dialogScripts.push_back(TypeName("Ada"));
+  prompts.fileAnswers.push_back(dir.Write("forster.htmt", "<v:shapetype>donor.gif\n"
+                                                          "<v:shapetype>acceptor.gif\n"
+                                                          "<v:shapetype>spectrum.gif\n"
+                                                          "<v:shapetype>structure.gif\n"));
+  prompts.fileAnswers.push_back(report);
+  frame.WriteHtmlReport(2);
+  // The report is read from another folder than the one it was written from.
+  fs::current_path(start);
+
+  const std::string text = TempDir::Read(report);
+  const std::regex source("src=\"([^\"]*)\"");
+  std::vector<std::string> addresses;
+  for (auto found = std::sregex_iterator(text.begin(), text.end(), source);
+       found != std::sregex_iterator(); ++found) {
+    addresses.push_back((*found)[1].str());
+  }
+  // Each of the four pictures in its VML shape and its standard image.
+  ASSERT_EQ(addresses.size(), 8u) << text;
+  for (const std::string& address : addresses) {
+    EXPECT_TRUE(fs::is_regular_file(PictureOf(address, dir.Path("elsewhere")))) << address;
+  }
+  EXPECT_NE(text.find("Fluorescein.str.bmp"), std::string::npos);
+  EXPECT_EQ(text.find(".."), std::string::npos);
+}
+
+TEST_F(ResultOutputTest, AGraphPictureThatCannotBeSavedSaysSo) {
+  const std::string report = ScriptReport("<v:shapetype>spectrum.gif\n");
+  views.failImageSave = true;
+  frame.WriteHtmlReport(2);
+  EXPECT_TRUE(fs::exists(report));
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[0].text,
+            "The report was written, but its graph picture could not be saved as " +
+                dir.Path("results_spectrum.bmp") + ".");
+  EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(prompts.messages[1].text.rfind("Please note:", 0), 0u);
 }
 
 TEST_F(ResultOutputTest, CancellingAnyStepWritesNoReport) {
