@@ -52,7 +52,7 @@ public:
   std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest&) override { return nullptr; }
   void ShowHelp(int) override {}
   void ShowHelpContents(bool) override {}
-  void OpenInBrowser(const std::string&) override {}
+  bool OpenInBrowser(const std::string&) override { return false; }
 };
 
 class BenchViews : public CFrameViews {

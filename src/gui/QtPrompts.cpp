@@ -167,10 +167,10 @@ void QtPrompts::ShowHelpContents(bool index) {
   }
 }
 
-void QtPrompts::OpenInBrowser(const std::string& address) {
+bool QtPrompts::OpenInBrowser(const std::string& address) {
   const QString text = QString::fromStdString(address);
   const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
-  QDesktopServices::openUrl(url);
+  return QDesktopServices::openUrl(url);
 }
 
 } // namespace lumivex::gui

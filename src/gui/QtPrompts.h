@@ -32,7 +32,7 @@ public:
   std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) override;
   void ShowHelp(int context) override;
   void ShowHelpContents(bool index) override;
-  void OpenInBrowser(const std::string& address) override;
+  bool OpenInBrowser(const std::string& address) override;
 
 private:
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);

@@ -92,6 +92,7 @@ public:
   std::vector<int> helpTopics;
   std::vector<std::string> helpContents; ///< "contents" or "index", in order shown
   std::vector<std::string> browserAddresses;
+  bool browserStarts = true; ///< what opening a page in the browser answers
 
   int Message(const std::string& text, const std::string& caption, MessageButtons buttons,
               MessageIcon icon) override {
@@ -130,7 +131,10 @@ public:
   void ShowHelpContents(bool index) override {
     helpContents.emplace_back(index ? "index" : "contents");
   }
-  void OpenInBrowser(const std::string& address) override { browserAddresses.push_back(address); }
+  bool OpenInBrowser(const std::string& address) override {
+    browserAddresses.push_back(address);
+    return browserStarts;
+  }
 
 private:
   template <typename T> static T Next(std::deque<T>& queue, T fallback) {

@@ -101,8 +101,9 @@ public:
   virtual void ShowHelp(int context) = 0;
   /// Opens the help viewer's contents (kind 0) or its searchable index (kind 1).
   virtual void ShowHelpContents(bool index) = 0;
-  /// Opens a local file or web address in the system's browser.
-  virtual void OpenInBrowser(const std::string& address) = 0;
+  /// Opens a local file or web address in the system's browser; false when no browser
+  /// could be started for it.
+  virtual bool OpenInBrowser(const std::string& address) = 0;
 };
 
 /// The application's name, the caption of plain message boxes.

@@ -16,6 +16,7 @@ namespace lumivex {
 namespace {
 
 constexpr const char* kSaveListFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*||";
+constexpr const char* kSaveListUnwritable = "Unable to save the list.\n";
 constexpr int kMenuAbsorption = 42829;
 constexpr int kMenuEmission = 42830;
 constexpr int kMenuLightSources = 42849;
@@ -108,8 +109,10 @@ void CStructureDlg::OnSaveList() {
     text += entry.name;
     text += '\n';
   }
-  // A file that cannot be written is skipped without a message.
-  static_cast<void>(WriteFileAtomically(*chosen, text));
+  if (const FileStatus written = WriteFileAtomically(*chosen, text); !written.ok) {
+    m_prompts.Message(kSaveListUnwritable + written.message, kApplicationTitle, MessageButtons::Ok,
+                      MessageIcon::Warning);
+  }
 }
 
 void CStructureDlg::Select(int position) {

@@ -23,6 +23,9 @@ constexpr const char* kOpenDataFileFilter =
     "Text files (*.txt) | *.txt|Emission files (*.ems.txt)|*.ems.txt | Absorption files "
     "(*.abs.txt) | *.abs.txt | Light Source files (*.els.txt) | *.els.txt|All files (*.*)|*.*||";
 constexpr const char* kOneFileNeeded = "One and only one file needed.";
+constexpr const char* kNoBrowserStarted =
+    "No web browser could be started to show the Lumivex manual.  You can open it in a browser "
+    "yourself:\n";
 constexpr const char* kDatabaseFilter = "Database files (*.db)|*.db|All files (*.*)|*.*||";
 constexpr const char* kSetGraphNeedsSelection =
     "At least one spectrum file must be selected for 'Graph Settings'.  Please select a spectrum "
@@ -107,7 +110,7 @@ bool CMainFrame::Execute(int id) {
     m_prompts.ShowHelpContents(true);
     return true;
   case kIdLumivexOnline:
-    m_prompts.OpenInBrowser(m_helpFolder + "/index.html");
+    OnLumivexOnline();
     return true;
   default:
     break;
@@ -117,6 +120,14 @@ bool CMainFrame::Execute(int id) {
     return true;
   }
   return false;
+}
+
+void CMainFrame::OnLumivexOnline() {
+  const std::string page = m_helpFolder + "/index.html";
+  if (!m_prompts.OpenInBrowser(page)) {
+    m_prompts.Message(kNoBrowserStarted + page, kApplicationTitle, MessageButtons::Ok,
+                      MessageIcon::Warning);
+  }
 }
 
 int CMainFrame::HelpTopicOfCommand(int id) {

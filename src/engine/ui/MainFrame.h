@@ -74,6 +74,9 @@ public:
   /// Redraw Structure: the database window shows the structure picture of the last
   /// selected Data File spectrum's record.
   void OnRedrawStructure();
+  /// Lumivex online: the manual's contents page in the system browser; when no browser can
+  /// be started, a message names the page.
+  void OnLumivexOnline();
 
   /// Prints one page: the result sheet of module code 1..5 (m_resultSource), an empty page
   /// for code 6, the graph for any other code.

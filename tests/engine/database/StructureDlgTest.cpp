@@ -219,6 +219,19 @@ TEST_F(StructureDlgTest, SaveListWritesTheListedNamesOnePerLine) {
   prompts.fileAnswers.push_back("*.txt");
   list.OnSaveList();
   EXPECT_EQ(TempDir::Read(out), "Alpha\nbeta\ngamma\n");
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(StructureDlgTest, SaveListThatCannotBeWrittenSaysSo) {
+  OpenDatabase(WriteDatabase("save.db", 1, {Named("Alpha")}));
+  const std::string out = dir.Path("missing/names.txt");
+  prompts.fileAnswers.push_back(out);
+  list.OnSaveList();
+  EXPECT_FALSE(std::filesystem::exists(out));
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text.rfind("Unable to save the list.\n", 0), 0u);
+  EXPECT_NE(prompts.messages[0].text.find(out), std::string::npos);
+  EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(StructureDlgTest, PopupGreysTheSpectrumItemsWhoseFilesAreMissing) {

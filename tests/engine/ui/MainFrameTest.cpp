@@ -422,5 +422,23 @@ TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
   EXPECT_FALSE(frame.Execute(12345));
 }
 
+TEST_F(MainFrameTest, LumivexOnlineSaysWhereThePageIsWhenNoBrowserStarts) {
+  frame.m_helpFolder = "/opt/lumivex/data/help";
+  for (const bool starts : {true, false}) {
+    prompts.messages.clear();
+    prompts.browserStarts = starts;
+    EXPECT_TRUE(frame.Execute(kIdLumivexOnline));
+    if (starts) {
+      EXPECT_TRUE(prompts.messages.empty());
+      continue;
+    }
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find("No web browser could be started"), std::string::npos);
+    EXPECT_NE(prompts.messages[0].text.find("/opt/lumivex/data/help/index.html"),
+              std::string::npos);
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
+  }
+}
+
 } // namespace
 } // namespace lumivex
