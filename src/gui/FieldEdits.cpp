@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 namespace lumivex::gui {
 
@@ -18,7 +19,9 @@ FieldEdits::FieldEdits(const std::vector<DialogField>& fields, QWidget* parent) 
       widgets.check = new QCheckBox(parent);
     } else {
       widgets.edit = new QLineEdit(parent);
-      widgets.edit->setReadOnly(field.result);
+      if (field.result) {
+        ShowAsReadOnly(widgets.edit);
+      }
       widgets.edit->setMinimumWidth(110);
     }
     QWidget* widget = WidgetOf(widgets);
@@ -89,6 +92,16 @@ void FieldEdits::Refuse(const FieldRefusal& refusal, Prompts& prompts) const {
   if (QLineEdit* edit = Edit(refusal.key)) {
     edit->selectAll();
   }
+}
+
+void ShowAsReadOnly(QLineEdit* edit) {
+  edit->setReadOnly(true);
+  QPalette palette = edit->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+  }
+  edit->setPalette(palette);
+  edit->setFocusPolicy(Qt::ClickFocus);
 }
 
 void AddFieldRow(QFormLayout* form, const FieldEdits& edits, const char* key, const char* unit) {

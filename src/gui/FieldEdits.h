@@ -20,7 +20,7 @@ namespace lumivex::gui {
 
 /// The widgets of a dialog model's fields: one per field of the model's list, named after
 /// the field's key, with a label holding the field's text. Number, integer and text fields
-/// are line edits (result fields read-only), check fields are check boxes. The widgets
+/// are line edits (result fields shown read-only), check fields are check boxes. The widgets
 /// belong to the parent widget; this only keeps track of them.
 class FieldEdits {
 public:
@@ -52,6 +52,11 @@ private:
 
   std::map<std::string, Field> m_fields;
 };
+
+/// Makes an edit show a text the user reads but does not type: read-only, on the window's
+/// background rather than an edit's, and left out of the Tab order (a click still selects
+/// the text for copying).
+void ShowAsReadOnly(QLineEdit* edit);
 
 /// Adds a field's row to a form: its label, its edit and, when given, the unit after the edit.
 void AddFieldRow(QFormLayout* form, const FieldEdits& edits, const char* key,

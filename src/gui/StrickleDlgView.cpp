@@ -14,7 +14,7 @@ namespace {
 QLineEdit* ShownText(const char* name, const std::string& text, QWidget* parent) {
   auto* edit = new QLineEdit(QString::fromStdString(text), parent);
   edit->setObjectName(QString::fromLatin1(name));
-  edit->setReadOnly(true);
+  ShowAsReadOnly(edit);
   edit->setMinimumWidth(200);
   return edit;
 }

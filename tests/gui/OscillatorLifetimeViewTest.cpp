@@ -1,7 +1,9 @@
 #include "DipoleDlgView.h"
 #include "FakePrompts.h"
+#include "ForsterDlgView.h"
 #include "StrickleDlgView.h"
 #include "modules/DipoleDlg.h"
+#include "modules/ForsterDlg.h"
 #include "modules/StrickleDlg.h"
 
 #include <QCheckBox>
@@ -244,6 +246,48 @@ TEST_F(StrickleDlgViewTest, ButtonsEndWithTheirCodesAndRefusalsKeepTheDialogOpen
   EXPECT_EQ(dlg.m_refractiveIndex, 1.426f);
   EXPECT_EQ(press(QStringLiteral("Create Report")), kResultCreateReport);
   EXPECT_EQ(dlg.m_refractiveIndex, 1.33f);
+}
+
+// A module dialog's line edits as a user meets them: a result is read-only, sits on the
+// window's background where an input stands out as an edit, is passed over by Tab and keeps
+// its text whatever is typed; an input takes what is typed.
+template <typename View, typename Model> void ExpectResultFieldsReadOnly(Model& model) {
+  FakePrompts prompts;
+  View view(model, prompts);
+  view.show();
+  int results = 0;
+  for (const DialogField& field : model.Fields()) {
+    if (field.Kind() == FieldKind::Check) {
+      continue;
+    }
+    QLineEdit* edit = Edit(view, field.key);
+    ASSERT_NE(edit, nullptr) << field.key;
+    const QString before = edit->text();
+    QTest::keyClicks(edit, QStringLiteral("42"));
+    const QPalette& palette = edit->palette();
+    const bool windowBackground = palette.color(QPalette::Base) == palette.color(QPalette::Window);
+    if (field.result) {
+      ++results;
+      EXPECT_TRUE(edit->isReadOnly()) << field.key;
+      EXPECT_TRUE(windowBackground) << field.key;
+      EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus) << field.key;
+      EXPECT_EQ(edit->text(), before) << field.key;
+    } else {
+      EXPECT_FALSE(edit->isReadOnly()) << field.key;
+      EXPECT_FALSE(windowBackground) << field.key;
+      EXPECT_NE(edit->text(), before) << field.key;
+    }
+  }
+  EXPECT_GT(results, 0);
+}
+
+TEST(ModuleDlgViews, ResultFieldsAreReadOnlyAndLookIt) {
+  CDipoleDlg dipole;
+  ExpectResultFieldsReadOnly<gui::DipoleDlgView>(dipole);
+  CForsterDlg forster;
+  ExpectResultFieldsReadOnly<gui::ForsterDlgView>(forster);
+  CStrickleDlg strickle;
+  ExpectResultFieldsReadOnly<gui::StrickleDlgView>(strickle);
 }
 
 } // namespace
