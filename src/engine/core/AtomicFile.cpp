@@ -1,10 +1,12 @@
 #include "core/AtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <fcntl.h>
@@ -107,18 +109,57 @@ CInputFile::~CInputFile() {
 
 FileStatus CInputFile::Open(const std::string& path) {
   m_path = path;
-  m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK opening a named pipe would wait for a writer.
+  m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (m_fd < 0) {
     return Failure("Cannot open", path, errno);
   }
   struct stat info {};
-  if (::fstat(m_fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+  int error = 0;
+  if (::fstat(m_fd, &info) != 0) {
+    error = errno;
+  } else if (S_ISDIR(info.st_mode)) {
+    error = EISDIR;
+  } else if (!S_ISREG(info.st_mode)) {
+    ::close(m_fd);
+    m_fd = -1;
+    return {false, "Cannot open " + path + ": it is not a regular file"};
+  } else if (const int flags = ::fcntl(m_fd, F_GETFL);
+             flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    error = errno;
+  }
+  if (error != 0) {
     ::close(m_fd);
     m_fd = -1;
     return Failure("Cannot open", path, error);
   }
   m_size = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  return {true, {}};
+}
+
+std::size_t CInputFile::HoleAhead() const {
+  const off_t position = ::lseek(m_fd, 0, SEEK_CUR);
+  if (position < 0) {
+    return 0;
+  }
+  off_t data = ::lseek(m_fd, position, SEEK_DATA);
+  if (data < 0) {
+    // ENXIO: no data after the position, the file ends in a hole (or has ended).
+    data = errno == ENXIO ? std::max(position, static_cast<off_t>(m_size)) : position;
+  }
+  if (::lseek(m_fd, position, SEEK_SET) != position) {
+    return 0;
+  }
+  return static_cast<std::size_t>(data - position);
+}
+
+FileStatus CInputFile::Skip(std::size_t count) {
+  if (count > static_cast<std::size_t>(std::numeric_limits<off_t>::max())) {
+    return Failure("Cannot read", m_path, EOVERFLOW);
+  }
+  if (::lseek(m_fd, static_cast<off_t>(count), SEEK_CUR) < 0) {
+    return Failure("Cannot read", m_path, errno);
+  }
   return {true, {}};
 }
 

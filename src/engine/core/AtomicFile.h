@@ -19,7 +19,9 @@ struct FileStatus {
 /// permission bits.
 [[nodiscard]] FileStatus WriteFileAtomically(const std::string& path, std::string_view contents);
 
-/// A file open for reading, closed with the object. Folders are refused.
+/// A regular file open for reading, closed with the object. Anything else is refused
+/// without reading from it: a folder, a device such as /dev/zero that never ends, a named
+/// pipe (opened without waiting for a writer, so it never blocks).
 class CInputFile {
 public:
   CInputFile() = default;
@@ -32,6 +34,12 @@ public:
   [[nodiscard]] std::size_t Size() const { return m_size; }
   /// Reads up to `capacity` bytes into `buffer`; `got` is 0 at the end of the file.
   [[nodiscard]] FileStatus Read(char* buffer, std::size_t capacity, std::size_t& got);
+  /// The length of the hole at the read position: the stretch of a sparse file that reads
+  /// as zero bytes without being stored. 0 when there is none or the file system cannot
+  /// tell. The read position stays where it is.
+  [[nodiscard]] std::size_t HoleAhead() const;
+  /// Moves the read position `count` bytes on, as reading them would.
+  [[nodiscard]] FileStatus Skip(std::size_t count);
 
 private:
   int m_fd = -1;

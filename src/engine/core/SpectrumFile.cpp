@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -312,13 +313,12 @@ bool ScanDataLine(std::string_view chunk, float& x, float& y) {
 
 std::size_t ParseSpectrumChunks(std::string_view text, bool atEnd,
                                 std::vector<SpectrumPoint>& points) {
-  constexpr std::size_t kChunk = 99;
   const char* const data = text.data();
   const char* const textEnd = data + text.size();
   const char* begin = data;
   while (begin < textEnd) {
     const char* limit =
-        begin + std::min<std::size_t>(kChunk, static_cast<std::size_t>(textEnd - begin));
+        begin + std::min<std::size_t>(kChunkBytes, static_cast<std::size_t>(textEnd - begin));
     SpectrumPoint point;
     const char* stop = nullptr;
     const TokenScan scan = ScanPair(begin, limit, point.x, point.y, stop);
@@ -327,7 +327,7 @@ std::size_t ParseSpectrumChunks(std::string_view text, bool atEnd,
     while (newline < limit && *newline != '\n') {
       ++newline;
     }
-    if (newline == limit && limit - begin < static_cast<std::ptrdiff_t>(kChunk) && !atEnd) {
+    if (newline == limit && limit - begin < static_cast<std::ptrdiff_t>(kChunkBytes) && !atEnd) {
       break; // the chunk may go on in the text that follows
     }
     const char* chunkEnd = newline < limit ? newline + 1 : limit;
@@ -363,39 +363,70 @@ void SetGridAndPeak(CSpectrum& spectrum) {
 
 namespace {
 
-// Reads the data points of a file block by block: a small buffer that stays in the cache
-// serves files of any size. Chunks are never cut by a block boundary: the unfinished tail
-// of a block (shorter than one chunk) moves to the front before the next block is read.
-FileStatus ReadPoints(const std::string& path, std::vector<SpectrumPoint>& points) {
+// Skips the whole chunks that lie inside a hole at the read position. They hold zero bytes
+// only, which make no data line, so the points stay exactly those a full read finds. The
+// unfinished chunk at the buffer's start (`filled` bytes, no line feed) runs on into the
+// hole's zeros up to a whole chunk and is judged first; the chunks after it start a whole
+// chunk apart, as zeros hold no line feed.
+FileStatus SkipHole(CInputFile& file, char* buffer, std::size_t& filled,
+                    std::vector<SpectrumPoint>& points) {
+  constexpr std::size_t kWorthSkipping = 1 << 20;
+  const std::size_t hole = file.HoleAhead();
+  if (hole < kWorthSkipping) {
+    return {true, {}};
+  }
+  std::size_t zeros = 0;
+  if (filled > 0) {
+    zeros = kChunkBytes - filled;
+    std::memset(buffer + filled, 0, zeros);
+    (void)ParseSpectrumChunks({buffer, kChunkBytes}, false, points);
+    filled = 0;
+  }
+  return file.Skip(zeros + (hole - zeros) / kChunkBytes * kChunkBytes);
+}
+
+} // namespace
+
+FileStatus ReadSpectrumPoints(const std::string& path, std::vector<SpectrumPoint>& points,
+                              std::size_t limit) {
   CInputFile file;
   if (FileStatus opened = file.Open(path); !opened.ok) {
     return opened;
   }
-  // Lines as this program writes them take at least 29 characters; reserving for that
-  // avoids regrowth for such files.
-  points.reserve(file.Size() / 28 + 2);
   constexpr std::size_t kBlock = 1 << 18;
   const auto buffer = std::make_unique_for_overwrite<char[]>(kBlock);
   std::size_t filled = 0;
-  for (bool atEnd = false; !atEnd;) {
+  for (bool atEnd = false; !atEnd && points.size() < limit;) {
+    if (FileStatus skipped = SkipHole(file, buffer.get(), filled, points); !skipped.ok) {
+      return skipped;
+    }
     std::size_t got = 0;
     if (FileStatus read = file.Read(buffer.get() + filled, kBlock - filled, got); !read.ok) {
       return read;
     }
     filled += got;
     atEnd = got == 0;
+    // Room for the points the block can hold, reserved as the data arrive and not by the
+    // file's size, which says little about its data (a sparse file can be huge and hold
+    // none). Lines as this program writes them take at least 29 characters; the room grows
+    // at least twofold, so a long file is moved only a few times.
+    const std::size_t wanted = points.size() + got / 28 + 2;
+    if (wanted > points.capacity()) {
+      points.reserve(std::max(wanted, 2 * points.capacity()));
+    }
     const std::size_t used = ParseSpectrumChunks({buffer.get(), filled}, atEnd, points);
     std::memmove(buffer.get(), buffer.get() + used, filled - used);
     filled -= used;
   }
+  if (points.size() > limit) {
+    points.resize(limit);
+  }
   return {true, {}};
 }
 
-} // namespace
-
 SpectrumReadResult ReadSpectrumFile(const std::string& path) {
   SpectrumReadResult result;
-  const FileStatus read = ReadPoints(path, result.spectrum.m_points);
+  const FileStatus read = ReadSpectrumPoints(path, result.spectrum.m_points);
   if (!read.ok) {
     result.status = ReadStatus::CannotOpen;
     result.message = read.message;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/AtomicFile.h"
 #include "core/Spectrum.h"
+
+#include <cstddef>
+#include <cstdint>
 
 #include <string>
 #include <string_view>
@@ -27,6 +31,9 @@ namespace lumivex {
 /// ignored, C locale); false when the text does not start with a finite number.
 [[nodiscard]] bool ScanFloat(std::string_view text, float& value);
 
+/// The longest chunk of a spectrum file's text: a 100-byte line buffer less its final zero.
+inline constexpr std::size_t kChunkBytes = 99;
+
 /// Appends the data points of a spectrum file's text to `points`. The text is cut into
 /// chunks as a 100-byte line buffer would cut it (at most 99 characters, a line feed ends
 /// a chunk) and every chunk is judged on its own.
@@ -36,6 +43,14 @@ void ParseSpectrumText(std::string_view text, std::vector<SpectrumPoint>& points
 /// chunk without a line feed is left for later. Returns how many bytes were consumed.
 std::size_t ParseSpectrumChunks(std::string_view text, bool atEnd,
                                 std::vector<SpectrumPoint>& points);
+
+/// Appends the data points of a spectrum file to `points` as ParseSpectrumText finds them
+/// in its text, reading block by block and no further than the first `limit` points. Only
+/// regular files are read (see CInputFile); the holes of a sparse file are passed over
+/// without reading their zeros.
+[[nodiscard]] FileStatus ReadSpectrumPoints(const std::string& path,
+                                            std::vector<SpectrumPoint>& points,
+                                            std::size_t limit = SIZE_MAX);
 
 enum class ReadStatus {
   Ok,

@@ -1,6 +1,5 @@
 #include "database/Wizard.h"
 
-#include "core/AtomicFile.h"
 #include "core/SpectrumFile.h"
 #include "ui/HelpTopics.h"
 
@@ -62,12 +61,10 @@ const std::array<WizardFileButton, 4>& WizardFileButtons() {
 }
 
 std::vector<std::string> PreviewLines(const std::string& path) {
-  std::string text;
-  if (!ReadWholeFile(path, text).ok) {
+  std::vector<SpectrumPoint> points;
+  if (!ReadSpectrumPoints(path, points, kPreviewLines).ok) {
     return {};
   }
-  std::vector<SpectrumPoint> points;
-  ParseSpectrumText(text, points);
   std::vector<std::string> lines;
   lines.reserve(points.size());
   for (const SpectrumPoint& point : points) {

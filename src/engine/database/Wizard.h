@@ -96,9 +96,13 @@ struct WizardFile {
   std::string path;   ///< the full path in the edit box, from which the file is copied
 };
 
+/// The most lines a preview shows: enough to judge a file by, and a long file is read only
+/// as far as they go.
+inline constexpr std::size_t kPreviewLines = 1000;
+
 /// The preview of a spectrum file: one line "%f    %f" per data line of the file (a line
-/// from which "%f %f" scans two numbers, read through a 100-character line buffer). Empty
-/// when the file cannot be read.
+/// from which "%f %f" scans two numbers, read through a 100-character line buffer), for
+/// the first kPreviewLines data lines. Empty when the file cannot be read.
 [[nodiscard]] std::vector<std::string> PreviewLines(const std::string& path);
 
 /// "Upload Files": items (1) to (4), the spectrum files and the structure picture, with a

@@ -256,5 +256,17 @@ TEST(AtomicFileRead, AFolderFailsNamingIt) {
   EXPECT_NE(status.message.find(path), std::string::npos) << status.message;
 }
 
+TEST(AtomicFileRead, WhatIsNotARegularFileIsRefusedWithoutReadingOrWaiting) {
+  TempDir dir;
+  const std::string pipe = dir.Path("pipe.abs.txt");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+    std::string contents = "stale";
+    const FileStatus status = ReadWholeFile(path, contents);
+    EXPECT_FALSE(status.ok) << path;
+    EXPECT_EQ(status.message, "Cannot open " + path + ": it is not a regular file");
+  }
+}
+
 } // namespace
 } // namespace lumivex

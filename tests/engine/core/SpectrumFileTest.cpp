@@ -1,9 +1,12 @@
 #include "core/SpectrumFile.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -187,6 +190,70 @@ TEST(ReadSpectrumFile, RefusesFilesThatCannotBeSpectra) {
   EXPECT_NE(flat.message.find("equal"), std::string::npos);
 
   EXPECT_EQ(ReadSpectrumFile(dir.Path("")).status, ReadStatus::CannotOpen); // a folder
+}
+
+// Appends `text` to the file at `path` after extending it with a hole to `size` bytes.
+// False when the file system cannot hold a file that large.
+bool AppendAfterHole(const std::string& path, std::uintmax_t size, const std::string& text) {
+  std::error_code error;
+  std::filesystem::resize_file(path, size, error);
+  if (error) {
+    return false;
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  out << text;
+  return static_cast<bool>(out.flush());
+}
+
+TEST(ReadSpectrumFile, ATerabyteOfHolesIsPassedOverNotReservedFor) {
+  const TempDir dir;
+  const std::string empty = dir.Write("holes.abs.txt", "");
+  if (!AppendAfterHole(empty, std::uintmax_t{1} << 40, "")) {
+    GTEST_SKIP() << "the file system holds no file of 1 TiB";
+  }
+  EXPECT_EQ(ReadSpectrumFile(empty).status, ReadStatus::TooFewPoints);
+
+  const std::string framed = dir.Write("framed.abs.txt", "400 1\n401 2\n");
+  ASSERT_TRUE(AppendAfterHole(framed, std::uintmax_t{1} << 40, "\n402 3\n"));
+  const SpectrumReadResult read = ReadSpectrumFile(framed);
+  ASSERT_TRUE(read.Ok()) << read.message;
+  EXPECT_EQ(read.spectrum.m_points,
+            (std::vector<SpectrumPoint>{{400.0f, 1.0f}, {401.0f, 2.0f}, {402.0f, 3.0f}}));
+}
+
+TEST(ReadSpectrumFile, PassingOverAHoleFindsThePointsOfItsZeros) {
+  // The first block ends in an unfinished line, which runs on into the hole's zeros; the
+  // hole is no whole number of chunks long and ends in a line feed.
+  std::string head;
+  while (head.size() < (1u << 18) - 100) {
+    head += "500 0.5\n";
+  }
+  head.append((1u << 18) - 5 - head.size(), '\n');
+  head += "402 3";
+  const std::string tail = "\n403 4\n404 5";
+  const std::size_t hole = (3u << 20) + 17;
+  const TempDir dir;
+  const std::string path = dir.Write("sparse.abs.txt", head);
+  ASSERT_TRUE(AppendAfterHole(path, head.size() + hole, tail));
+
+  std::vector<SpectrumPoint> expected;
+  ParseSpectrumText(head + std::string(hole, '\0') + tail, expected);
+  ASSERT_EQ(expected.back(), (SpectrumPoint{404.0f, 5.0f}));
+  std::vector<SpectrumPoint> points;
+  ASSERT_TRUE(ReadSpectrumPoints(path, points).ok);
+  EXPECT_EQ(points, expected);
+}
+
+TEST(ReadSpectrumFile, PointsCanBeReadUpToALimit) {
+  const TempDir dir;
+  const std::string path = dir.Write("long.abs.txt", "400 1\nnote\n401 2\n402 3\n");
+  const std::vector<SpectrumPoint> all{{400.0f, 1.0f}, {401.0f, 2.0f}, {402.0f, 3.0f}};
+  for (std::size_t limit = 0; limit <= 4; ++limit) {
+    std::vector<SpectrumPoint> points;
+    ASSERT_TRUE(ReadSpectrumPoints(path, points, limit).ok);
+    const auto end = all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(limit, 3));
+    EXPECT_EQ(points, std::vector<SpectrumPoint>(all.begin(), end)) << limit;
+  }
 }
 
 TEST(SpectrumReadText, LeavesTheSpectrumUntouchedOnFailure) {

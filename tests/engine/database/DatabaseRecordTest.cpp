@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumivex {
@@ -452,6 +453,32 @@ TEST_F(DatabaseFrameTest, OpenRecordSpectrumOpensTheChosenSectionsFile) {
   EXPECT_EQ(frame.MissingSpectrumFiles(), 1 + 2);
   EXPECT_EQ(frame.RecordAbsorptionFilePath(1), dir.Path("perylene.abs.txt"));
   EXPECT_EQ(frame.RecordAbsorptionFilePath(2), frame.m_databaseFolder);
+}
+
+TEST_F(DatabaseFrameTest, ARecordFileThatIsNotARegularFileIsRefusedUnread) {
+  const std::string pipe = dir.Path("pipe.abs.txt");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // From the database folder up to the root and down to the device that never ends, by
+  // way of a folder whose name gives the path a kind.
+  std::filesystem::create_directory(dir.Path("abs"));
+  std::string zero = "abs/";
+  for (const char c : frame.m_databaseFolder) {
+    zero += c == '/' ? "../" : "";
+  }
+  zero += "dev/zero";
+  for (const std::string& file : {std::string("pipe.abs.txt"), zero}) {
+    DatabaseRecord record = Perylene();
+    record.absFile = file;
+    ASSERT_TRUE(AppendRecord(db, false, record).ok);
+    frame.m_databaseRecord = RecordCount(*CProfileCache::Shared().Get(db));
+    frame.m_databaseSpectrumKind = 0;
+    prompts.messages.clear();
+    frame.OpenRecordSpectrum();
+    EXPECT_EQ(frame.m_pData->Count(), 0) << file;
+    ASSERT_EQ(prompts.messages.size(), 1u) << file;
+    EXPECT_EQ(prompts.messages[0].text,
+              "Cannot open " + frame.m_databaseSpectrumPath + ": it is not a regular file");
+  }
 }
 
 TEST_F(DatabaseFrameTest, LongFileValuesAreCutWhenLocated) {

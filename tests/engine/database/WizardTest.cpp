@@ -352,6 +352,19 @@ TEST_F(WizardModelTest, PagesShowTheirTabsLabelsAndNotes) {
   EXPECT_EQ(wizard.m_tabs.m_tab5.m_inv, "B. Jones");
 }
 
+TEST_F(WizardModelTest, APreviewShowsTheFirstDataLinesOfALongFile) {
+  std::string text = "Dye in ethanol\n";
+  for (std::size_t line = 0; line < kPreviewLines + 5; ++line) {
+    text += std::to_string(300 + line) + " 0.5\n";
+  }
+  prompts.fileAnswers.push_back(dir.Write("long.abs.txt", text));
+  ASSERT_TRUE(wizard.OnOpenFile(WizardFileKind::Absorption));
+  const std::vector<std::string>& preview = wizard.m_tabs.m_tab1.m_previews[0];
+  ASSERT_EQ(preview.size(), kPreviewLines);
+  EXPECT_EQ(preview.front(), "300.000000    0.500000");
+  EXPECT_EQ(preview.back(), std::to_string(300 + kPreviewLines - 1) + ".000000    0.500000");
+}
+
 TEST_F(WizardModelTest, FileButtonsKeepThePathItsFolderAndNameAndPreviewTheData) {
   const std::string path = dir.Write("dye.abs.txt", "Dye in ethanol\n400 0.5\n401\t0.25 x\n"
                                                     "402\n403 1e-3\n");
