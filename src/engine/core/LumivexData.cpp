@@ -1,6 +1,10 @@
 #include "core/LumivexData.h"
 
+#include "core/Units.h"
+
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace lumivex {
 
@@ -61,6 +65,17 @@ int CLumivexData::CountOfKind(SpectrumKind kind) const {
     count += spectrum->m_kind == kind ? 1 : 0;
   }
   return count;
+}
+
+void CLumivexData::SnapAutomaticXRange() {
+  if (m_spectra.empty() || m_settingsApplied || !m_xAxisValues) {
+    return;
+  }
+  if (const std::optional<std::pair<int, int>> snapped =
+          SnappedXRange(m_xMin, m_xMax, m_xPartitions)) {
+    m_xMin = static_cast<float>(snapped->first);
+    m_xMax = static_cast<float>(snapped->second);
+  }
 }
 
 } // namespace lumivex

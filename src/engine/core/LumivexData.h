@@ -27,8 +27,10 @@ struct Rgb {
 class CLumivexData {
 public:
   // Workspace extents and maxima.
-  float m_xMin = 1.0e9f; ///< smallest x over the opened spectra (nm)
-  float m_xMax = 0.0f;   ///< largest x over the opened spectra (nm)
+  /// Smallest and largest x over the opened spectra (nm), the automatic x range; see
+  /// SnapAutomaticXRange.
+  float m_xMin = 1.0e9f;
+  float m_xMax = 0.0f;
   float m_absorptionMax = 0.0f;
   float m_epsilonMax = 0.0f;
   float m_emissionMax = 0.0f;
@@ -77,6 +79,13 @@ public:
   [[nodiscard]] CSpectrum* At(int index) const;
   /// Number of spectra of a kind in the whole workspace.
   [[nodiscard]] int CountOfKind(SpectrumKind kind) const;
+
+  /// Snaps the automatic x range to the multiples of the x partitions the graph shows it at
+  /// (`SnappedXRange`), so that it stays so in the document for every later reader: done
+  /// for a workspace with spectra while no settings are applied and x values are shown,
+  /// whenever the range or the settings change. Anything else, or a range that cannot be
+  /// snapped, stays as it is.
+  void SnapAutomaticXRange();
 };
 
 } // namespace lumivex

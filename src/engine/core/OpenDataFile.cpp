@@ -73,6 +73,7 @@ void TakeRecordValues(CLumivexData& document, CSpectrum& spectrum,
 void RaiseExtents(CLumivexData& document, const CSpectrum& spectrum) {
   document.m_xMin = std::min(document.m_xMin, spectrum.SmallestX());
   document.m_xMax = std::max(document.m_xMax, spectrum.LargestX());
+  document.SnapAutomaticXRange();
   switch (spectrum.m_kind) {
   case SpectrumKind::Absorption:
     document.m_absorptionMax = std::max(document.m_absorptionMax, spectrum.m_peakY);

@@ -42,6 +42,23 @@ float CSpectrum::LargestX() const {
   return m_descending ? m_points.front().x : m_points.back().x;
 }
 
+int CSpectrum::GridIndex(float x) const {
+  const auto& p = m_points;
+  const int n = static_cast<int>(p.size());
+  const float origin = m_descending ? p[n - 1].x + m_xShift : p[0].x + m_xShift;
+  float t = (x - origin) / m_xStep;
+  // Keep the truncation inside int range; anything beyond the array is clamped by the
+  // callers anyway. A NaN position counts as below the data.
+  const float limit = static_cast<float>(n) + 1.0f;
+  if (!(t > -limit)) {
+    t = -limit;
+  } else if (t > limit) {
+    t = limit;
+  }
+  const int steps = static_cast<int>(t);
+  return m_descending ? (n - 1) - steps : steps;
+}
+
 float CSpectrum::Interpolate(float x) const {
   const auto& p = m_points;
   const int n = static_cast<int>(p.size());
@@ -52,18 +69,7 @@ float CSpectrum::Interpolate(float x) const {
     return p.front().y;
   }
   const float d = m_xShift;
-  const float origin = m_descending ? p[n - 1].x + d : p[0].x + d;
-  float t = (x - origin) / m_xStep;
-  // Keep the truncation inside int range; anything beyond the array is clamped below
-  // anyway. A NaN position counts as below the data.
-  const float limit = static_cast<float>(n) + 1.0f;
-  if (!(t > -limit)) {
-    t = -limit;
-  } else if (t > limit) {
-    t = limit;
-  }
-  const int steps = static_cast<int>(t);
-  int i = m_descending ? (n - 1) - steps : steps;
+  int i = GridIndex(x);
   int j = m_descending ? i - 1 : i + 1;
   if (i >= 0 && i < n && j >= 0 && j < n) {
     return p[i].y + (p[j].y - p[i].y) * (x - (p[i].x + d)) / (p[j].x - p[i].x);
@@ -82,19 +88,40 @@ float CSpectrum::Interpolate(float x) const {
   return p[i].y;
 }
 
-float CSpectrum::Area(float* nu3Integral) {
-  if (nu3Integral == nullptr && m_area > 0.0f) {
-    return m_area;
+void CSpectrum::InterpolateMany(std::span<const float> xs, std::span<float> ys) const {
+  // Requested a block at a time: enough loads under way at once to hide the memory's
+  // latency, few enough that their points still sit in the first-level cache when read.
+  constexpr std::size_t kBlock = 128;
+  const bool usable = IsUsable();
+  const int last = static_cast<int>(m_points.size()) - 1;
+  for (std::size_t start = 0; start < xs.size(); start += kBlock) {
+    const std::size_t end = std::min(xs.size(), start + kBlock);
+    if (usable) {
+      for (std::size_t k = start; k < end; ++k) {
+        const int i = std::clamp(GridIndex(xs[k]), 0, last);
+        __builtin_prefetch(&m_points[static_cast<std::size_t>(i)]);
+      }
+    }
+    for (std::size_t k = start; k < end; ++k) {
+      ys[k] = Interpolate(xs[k]);
+    }
   }
-  m_area = 0.0f;
+}
+
+namespace {
+
+// Trapezoids between the raw x values converted to wavenumbers; with `nu3Integral` also
+// the integral of y / nu^3 over them.
+float WavenumberArea(const std::vector<SpectrumPoint>& points, float* nu3Integral) {
+  float area = 0.0f;
   float weighted = 0.0f;
-  for (std::size_t k = 1; k < m_points.size(); ++k) {
-    const SpectrumPoint& a = m_points[k - 1];
-    const SpectrumPoint& b = m_points[k];
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    const SpectrumPoint& a = points[k - 1];
+    const SpectrumPoint& b = points[k];
     const float nu1 = 1.0e7f / a.x;
     const float nu2 = 1.0e7f / b.x;
     const float delta = std::fabs(nu1 - nu2);
-    m_area += (a.y + b.y) * delta / 2.0f;
+    area += (a.y + b.y) * delta / 2.0f;
     if (nu3Integral != nullptr) {
       weighted += (a.y / (nu1 * nu1 * nu1) + b.y / (nu2 * nu2 * nu2)) * delta / 2.0f;
     }
@@ -102,7 +129,21 @@ float CSpectrum::Area(float* nu3Integral) {
   if (nu3Integral != nullptr) {
     *nu3Integral = weighted;
   }
+  return area;
+}
+
+} // namespace
+
+float CSpectrum::Area(float* nu3Integral) {
+  if (nu3Integral == nullptr && m_area > 0.0f) {
+    return m_area;
+  }
+  m_area = WavenumberArea(m_points, nu3Integral);
   return m_area;
+}
+
+float CSpectrum::CurrentArea() const {
+  return m_area > 0.0f ? m_area : WavenumberArea(m_points, nullptr);
 }
 
 void CSpectrum::ScaleY(float factor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -63,12 +64,20 @@ public:
   /// the y of the point next to it. An empty spectrum answers 0, a one-point spectrum or
   /// one without a positive step answers its first y.
   [[nodiscard]] float Interpolate(float x) const;
+  /// Interpolate at every x of `xs` into the same place of `ys` (at least as long). The
+  /// points each x needs are requested from memory ahead of use, so that sampling a large
+  /// spectrum at a few thousand places, whose points lie far apart, costs about as much as
+  /// sampling a small one.
+  void InterpolateMany(std::span<const float> xs, std::span<float> ys) const;
 
   /// Area under the curve on the wavenumber scale (cm^-1, trapezoids between the raw x
   /// values converted as 1e7/x). Without `nu3Integral` a cached area (> 0) is returned
   /// as it is; with it the area is always recomputed and the integral of y / nu^3 over
   /// the same trapezoids is stored there. Fewer than two points give 0.
   float Area(float* nu3Integral = nullptr);
+  /// The area Area() answers without an integral, left uncached: the cached area when
+  /// there is one, else computed from the points.
+  [[nodiscard]] float CurrentArea() const;
 
   /// Multiplies every y and m_peakY by factor; m_peakX and m_area stay.
   void ScaleY(float factor);
@@ -95,6 +104,11 @@ public:
   /// True when the spectrum has at least two points and a finite positive step, so the
   /// grid-based operations have something to work on.
   [[nodiscard]] bool IsUsable() const;
+
+private:
+  /// The index of the grid point at or below x (m_xShift applied) counted along the grid;
+  /// for a usable spectrum only, possibly outside the array.
+  [[nodiscard]] int GridIndex(float x) const;
 };
 
 } // namespace lumivex

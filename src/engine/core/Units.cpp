@@ -2,7 +2,10 @@
 
 #include "core/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace lumivex {
 
@@ -49,6 +52,30 @@ std::pair<float, float> AxisRange(XUnit unit, float lowNm, float highNm) {
     return {lowNm, highNm};
   }
   return {ToAxis(unit, highNm), ToAxis(unit, lowNm)};
+}
+
+std::optional<int> TruncatedAxisValue(double value) {
+  constexpr double kLargestAxisValue = 1.0e9;
+  if (!std::isfinite(value) || std::fabs(value) > kLargestAxisValue) {
+    return std::nullopt;
+  }
+  return static_cast<int>(value);
+}
+
+std::optional<std::pair<int, int>> SnappedXRange(float lowNm, float highNm, int partitions) {
+  const int n = std::max(1, partitions);
+  const auto count = static_cast<float>(n);
+  const std::optional<int> lowMultiple = TruncatedAxisValue(lowNm / count);
+  const std::optional<int> highMultiple = TruncatedAxisValue(highNm / count + 0.5);
+  if (!lowMultiple || !highMultiple) {
+    return std::nullopt;
+  }
+  const std::optional<int> low = TruncatedAxisValue(static_cast<double>(n) * *lowMultiple);
+  const std::optional<int> high = TruncatedAxisValue(static_cast<double>(n) * *highMultiple);
+  if (!low || !high) {
+    return std::nullopt;
+  }
+  return std::pair{*low, *high};
 }
 
 std::pair<float, float> ConvertRange(XUnit from, XUnit to, float low, float high) {
@@ -117,17 +144,36 @@ AxisLabel YAxisLabel(YQuantity quantity, bool logarithmic, bool settingsApplied,
   return {base + " (10", std::to_string(power), ")"};
 }
 
-float QuantityValue(CSpectrum& spectrum, YQuantity quantity, float y) {
+QuantityConversion::QuantityConversion(const CSpectrum& spectrum, YQuantity quantity) {
   if (!spectrum.m_fromDatabase) {
-    return y;
+    return;
   }
   if (quantity == YQuantity::Epsilon && spectrum.m_kind == SpectrumKind::Absorption) {
-    return RatioOrZero(y * spectrum.m_epsilon, spectrum.Interpolate(spectrum.m_epsilonWavelength));
+    m_conversion = Conversion::Epsilon;
+    m_first = spectrum.m_epsilon;
+    m_reference = spectrum.Interpolate(spectrum.m_epsilonWavelength);
+  } else if (quantity == YQuantity::Intensity && spectrum.m_kind == SpectrumKind::Emission) {
+    m_conversion = Conversion::Intensity;
+    m_first = spectrum.m_weight;
+    m_second = spectrum.m_quantumYield;
+    m_reference = spectrum.CurrentArea();
   }
-  if (quantity == YQuantity::Intensity && spectrum.m_kind == SpectrumKind::Emission) {
-    return RatioOrZero(y * spectrum.m_weight * spectrum.m_quantumYield, spectrum.Area());
+}
+
+float QuantityConversion::operator()(float y) const {
+  switch (m_conversion) {
+  case Conversion::Epsilon:
+    return RatioOrZero(y * m_first, m_reference);
+  case Conversion::Intensity:
+    return RatioOrZero(y * m_first * m_second, m_reference);
+  case Conversion::None:
+    break;
   }
   return y;
+}
+
+float QuantityValue(const CSpectrum& spectrum, YQuantity quantity, float y) {
+  return QuantityConversion(spectrum, quantity)(y);
 }
 
 YQuantity QuantityFor(SpectrumKind kind, bool settingsApplied, bool showEpsilon,

@@ -2,6 +2,7 @@
 
 #include "core/Spectrum.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -50,6 +51,17 @@ enum class YQuantity : int {
 /// Converts a range shown in one unit into another, through nanometres.
 [[nodiscard]] std::pair<float, float> ConvertRange(XUnit from, XUnit to, float low, float high);
 
+/// The value truncated toward zero, or nothing when it is not finite or beyond 1e9 in
+/// magnitude: axis values are labelled as int.
+[[nodiscard]] std::optional<int> TruncatedAxisValue(double value);
+
+/// The automatic x range (nm) as the graph shows it while no settings are applied: the low
+/// end cut down to a multiple of `partitions` (at least 1) and the high end rounded to the
+/// nearest one, n * trunc(low / n) and n * trunc(high / n + 0.5). Nothing when an end is
+/// not finite or too large for the axis labels.
+[[nodiscard]] std::optional<std::pair<int, int>> SnappedXRange(float lowNm, float highNm,
+                                                               int partitions);
+
 /// An axis title on one line: text, a superscript and a tail (either may be empty).
 struct AxisLabel {
   std::string text;
@@ -78,10 +90,27 @@ struct AxisLabel {
 
 /// The value plotted for a stored y of a spectrum under a quantity: molar absorptivity
 /// (y * epsilon / y at the epsilon wavelength) for Epsilon of a database absorption
-/// spectrum, the area-normalised intensity (y * weight * quantum yield / area) for
-/// Intensity of a database emission spectrum, else y unchanged. A conversion whose
-/// reference value is zero plots 0.
-[[nodiscard]] float QuantityValue(CSpectrum& spectrum, YQuantity quantity, float y);
+/// spectrum, the area-normalised intensity (y * weight * quantum yield / area, the area of
+/// `CSpectrum::CurrentArea`) for Intensity of a database emission spectrum, else y
+/// unchanged. A conversion whose reference value is zero plots 0.
+[[nodiscard]] float QuantityValue(const CSpectrum& spectrum, YQuantity quantity, float y);
+
+/// QuantityValue for many values of one spectrum: the reference value (the y at the epsilon
+/// wavelength, or the area) is taken once, when the conversion is made, so converting a
+/// value costs the same however many points the spectrum has.
+class QuantityConversion {
+public:
+  QuantityConversion(const CSpectrum& spectrum, YQuantity quantity);
+  /// The plotted value of stored y.
+  [[nodiscard]] float operator()(float y) const;
+
+private:
+  enum class Conversion { None, Epsilon, Intensity };
+  Conversion m_conversion = Conversion::None;
+  float m_first = 1.0f;  ///< epsilon, or the weight
+  float m_second = 1.0f; ///< the quantum yield
+  float m_reference = 1.0f;
+};
 
 /// The quantity a spectrum is plotted as under the document's flags.
 [[nodiscard]] YQuantity QuantityFor(SpectrumKind kind, bool settingsApplied, bool showEpsilon,

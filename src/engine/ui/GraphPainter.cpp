@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace lumivex {
 
@@ -14,20 +17,74 @@ namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr int kPaletteSize = 12;
-/// Axis values beyond this are not drawn: they could not be labelled as int.
-constexpr double kLargestAxisValue = 1.0e9;
 
 int Rnd(double value) {
   return static_cast<int>(value + 0.5);
 }
 
-/// The value truncated toward zero, or nothing when it is not finite or too large for the
-/// axis arithmetic.
-std::optional<int> TruncatedAxisValue(double value) {
-  if (!std::isfinite(value) || std::fabs(value) > kLargestAxisValue) {
-    return std::nullopt;
+/// Where a text drawn at x in the canvas's current font and alignment ends on the right.
+int RightEnd(const Canvas& canvas, std::string_view text, int x) {
+  const int width = canvas.TextExtent(text).cx;
+  switch (canvas.GetTextAlign()) {
+  case TextAlign::LeftTop:
+    break;
+  case TextAlign::CentreTop:
+    return x + width - width / 2;
+  case TextAlign::RightTop:
+    return x;
   }
-  return static_cast<int>(value);
+  return x + width;
+}
+
+/// `text` as it fits when drawn at x and ending at `right` at the latest, in the canvas's
+/// current font and alignment: the whole text when it fits, else its longest beginning in
+/// whole characters, trailing blanks dropped, followed by "…"; nothing when not even the
+/// ellipsis fits.
+std::string Elided(const Canvas& canvas, const std::string& text, int x, int right) {
+  if (text.empty() || RightEnd(canvas, text, x) <= right) {
+    return text;
+  }
+  static constexpr std::string_view kEllipsis = "\u2026";
+  // Where each character of the UTF-8 text begins, and the end.
+  std::vector<std::size_t> cuts;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u) {
+      cuts.push_back(i);
+    }
+  }
+  const auto shortened = [&text, &cuts](std::size_t characters) {
+    std::string kept = text.substr(0, cuts[characters]);
+    kept.erase(kept.find_last_not_of(' ') + 1);
+    return kept + std::string(kEllipsis);
+  };
+  // The most characters that still fit, searched between none and all but the last.
+  std::size_t fitting = 0;
+  std::size_t tooMany = cuts.size();
+  while (tooMany - fitting > 1) {
+    const std::size_t middle = fitting + (tooMany - fitting) / 2;
+    if (RightEnd(canvas, shortened(middle), x) <= right) {
+      fitting = middle;
+    } else {
+      tooMany = middle;
+    }
+  }
+  const std::string result = shortened(fitting);
+  return RightEnd(canvas, result, x) <= right ? result : std::string();
+}
+
+/// The x range (nm) the curves are drawn over: the user's with applied settings, else the
+/// automatic one, as shown snapped to multiples of the partitions when x values are shown
+/// (the document normally holds it so already).
+std::pair<float, float> DrawnXRange(const CLumivexData& data) {
+  if (data.m_settingsApplied) {
+    return {data.m_xLow, data.m_xHigh};
+  }
+  if (data.m_xAxisValues) {
+    if (const auto snapped = SnappedXRange(data.m_xMin, data.m_xMax, data.m_xPartitions)) {
+      return {static_cast<float>(snapped->first), static_cast<float>(snapped->second)};
+    }
+  }
+  return {data.m_xMin, data.m_xMax};
 }
 
 /// Everything one drawing of the graph measures from the client width: sizes, fonts,
@@ -109,36 +166,29 @@ int WholeTitleWidth(Canvas& canvas, const AxisLabel& label, const CFont& font) {
   return canvas.TextExtent(label.text + label.superscript + label.tail).cx;
 }
 
-/// Ticks and integer labels under the x axis. Without applied settings the document's
-/// automatic range is first snapped to multiples of the partition count, the low end cut
-/// down and the high end rounded; in other units than the wavelength the labels run from
-/// K / high to K / low of the range before snapping.
-void DrawXTicks(Canvas& canvas, CLumivexData& data, const Frame& frame, XUnit unit) {
+/// Ticks and integer labels under the x axis. Without applied settings they label the
+/// automatic range snapped to multiples of the partition count, the low end cut down and
+/// the high end rounded; in other units than the wavelength they run from K / high to
+/// K / low of that range.
+void DrawXTicks(Canvas& canvas, const CLumivexData& data, const Frame& frame, XUnit unit) {
   const CRect& plot = frame.plot;
-  const bool applied = data.m_settingsApplied != 0;
-  const float lo = applied ? data.m_xLow : data.m_xMin;
-  const float hi = applied ? data.m_xHigh : data.m_xMax;
   int n = std::max(1, data.m_xPartitions);
 
+  float lo = data.m_xLow;
+  float hi = data.m_xHigh;
   std::optional<int> a;
   std::optional<int> b;
-  if (applied) {
+  if (data.m_settingsApplied) {
     a = TruncatedAxisValue(lo);
     b = TruncatedAxisValue(hi);
   } else {
-    const float partitions = static_cast<float>(n);
-    const std::optional<int> lowMultiple = TruncatedAxisValue(lo / partitions);
-    const std::optional<int> highMultiple = TruncatedAxisValue(hi / partitions + 0.5);
-    if (!lowMultiple || !highMultiple) {
+    const std::optional<std::pair<int, int>> snapped = SnappedXRange(data.m_xMin, data.m_xMax, n);
+    if (!snapped) {
       return;
     }
-    a = TruncatedAxisValue(static_cast<double>(n) * *lowMultiple);
-    b = TruncatedAxisValue(static_cast<double>(n) * *highMultiple);
-    if (!a || !b) {
-      return;
-    }
-    data.m_xMin = static_cast<float>(*a);
-    data.m_xMax = static_cast<float>(*b);
+    std::tie(a, b) = *snapped;
+    lo = static_cast<float>(*a);
+    hi = static_cast<float>(*b);
   }
   if (unit != XUnit::Wavelength) {
     if (lo == 0.0f || hi == 0.0f) {
@@ -301,7 +351,7 @@ void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
 
 } // namespace
 
-GraphGeometry DrawGraph(CLumivexData& data, Canvas& canvas, CSize client, bool monochrome) {
+GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, bool monochrome) {
   GraphGeometry geometry;
   if (data.m_spectra.empty()) {
     return geometry;
@@ -313,7 +363,7 @@ GraphGeometry DrawGraph(CLumivexData& data, Canvas& canvas, CSize client, bool m
   // Each spectrum draws the whole frame again with its own y axis, so an absorption and an
   // emission spectrum end up with their scales on opposite sides.
   for (std::size_t index = 0; index < data.m_spectra.size(); ++index) {
-    CSpectrum& spectrum = *data.m_spectra[index];
+    const CSpectrum& spectrum = *data.m_spectra[index];
     const int position = static_cast<int>(index) + 1;
     const Frame frame = BeginFrame(canvas, client);
     const CRect& plot = frame.plot;
@@ -352,8 +402,7 @@ GraphGeometry DrawGraph(CLumivexData& data, Canvas& canvas, CSize client, bool m
       DrawYAxis(canvas, data, frame, spectrum, quantity, yHigh, yLow);
     }
 
-    const float lowNm = applied ? data.m_xLow : data.m_xMin;
-    const float highNm = applied ? data.m_xHigh : data.m_xMax;
+    const auto [lowNm, highNm] = DrawnXRange(data);
     DrawSpectrum(spectrum, canvas, plot, lowNm, highNm, yHigh, yLow, monochrome ? 0 : position,
                  unit, quantity, data.m_showLogEpsilon != 0, data.m_lineWidth);
 
@@ -363,14 +412,16 @@ GraphGeometry DrawGraph(CLumivexData& data, Canvas& canvas, CSize client, bool m
     const int creditX = static_cast<int>(plot.left + 1.6 * half);
     canvas.Text({creditX, plot.bottom + static_cast<int>(18.0 * frame.scale)},
                 "Last spectrum courtesy of: ");
-    canvas.Text({creditX, plot.bottom + static_cast<int>(27.0 * frame.scale)}, provided);
+    // The provider's text is cut short rather than run past the window's right edge.
+    canvas.Text({creditX, plot.bottom + static_cast<int>(27.0 * frame.scale)},
+                Elided(canvas, provided, creditX, client.cx));
   }
   return geometry;
 }
 
-void DrawSpectrum(CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float lowNm, float highNm,
-                  float yHigh, float yLow, int colourNumber, XUnit unit, YQuantity quantity,
-                  bool logarithmic, int penWidth) {
+void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float lowNm,
+                  float highNm, float yHigh, float yLow, int colourNumber, XUnit unit,
+                  YQuantity quantity, bool logarithmic, int penWidth) {
   const bool wavelength = unit == XUnit::Wavelength;
   const float constant = UnitConstant(unit);
   float vLow = lowNm;
@@ -404,17 +455,28 @@ void DrawSpectrum(CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float 
   const double baseline = plot.bottom + std::trunc(static_cast<double>(h * scale - h));
   const float lowest = spectrum.SmallestX() + spectrum.m_xShift;
   const float highest = spectrum.LargestX() + spectrum.m_xShift;
-  std::vector<CPoint> points;
+  // The columns inside the spectrum's range and the wavelengths they show, then the values
+  // there, sampled all together.
+  std::vector<int> columns;
+  std::vector<float> wavelengths;
   for (int px = plot.left; px <= plot.right; ++px) {
     const float v = vLow + static_cast<float>(px - plot.left) * dv;
     if (!wavelength && v == 0.0f) {
       continue;
     }
     const float lambda = wavelength ? v : constant / v;
-    if (!(lambda >= lowest && lambda < highest)) {
-      continue;
+    if (lambda >= lowest && lambda < highest) {
+      columns.push_back(px);
+      wavelengths.push_back(lambda);
     }
-    const float y = QuantityValue(spectrum, quantity, spectrum.Interpolate(lambda));
+  }
+  std::vector<float> values(wavelengths.size());
+  spectrum.InterpolateMany(wavelengths, values);
+
+  const QuantityConversion toQuantity(spectrum, quantity);
+  std::vector<CPoint> points;
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    const float y = toQuantity(values[k]);
     float rise = 0.0f;
     if (logScale) {
       rise = y <= 1.0f ? 0.0f : std::log10(y) * h / logC * scale;
@@ -427,7 +489,7 @@ void DrawSpectrum(CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float 
     }
     const double clamped =
         std::clamp(row, static_cast<double>(plot.top), static_cast<double>(plot.bottom));
-    points.push_back({px, static_cast<int>(clamped)});
+    points.push_back({columns[k], static_cast<int>(clamped)});
   }
   if (points.empty()) {
     return;

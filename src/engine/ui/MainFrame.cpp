@@ -577,6 +577,7 @@ void CMainFrame::OnResetGraph() {
       *maximum = spectrum->m_peakY;
     }
   }
+  data.SnapAutomaticXRange();
   m_views.InvalidateGraph();
 }
 

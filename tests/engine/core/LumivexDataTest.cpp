@@ -1,6 +1,8 @@
 #include "core/LumivexData.h"
 #include "TestSupport.h"
 
+#include <limits>
+
 namespace lumivex {
 namespace {
 
@@ -65,6 +67,45 @@ TEST(LumivexData, RemovingMovesLaterSpectraUpAndDeletesTheRemovedOne) {
 
   document.DeleteContents();
   EXPECT_EQ(document.Count(), 0);
+}
+
+TEST(LumivexData, AutomaticXRangeIsSnappedToMultiplesOfThePartitions) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  struct Case {
+    float low;
+    float high;
+    int partitions;
+    int settingsApplied;
+    int xAxisValues;
+    bool withSpectrum;
+    float snappedLow;
+    float snappedHigh;
+  };
+  const Case cases[] = {
+      {253.4f, 702.5f, 10, 0, 1, true, 250.0f, 700.0f},
+      {258.0f, 706.0f, 10, 0, 1, true, 250.0f, 710.0f},
+      {401.0f, 703.0f, 4, 0, 1, true, 400.0f, 704.0f},
+      {253.4f, 702.5f, 0, 0, 1, true, 253.0f, 703.0f},   // fewer than one partition: one
+      {253.4f, 702.5f, 10, 1, 1, true, 253.4f, 702.5f},  // the user's range is in force
+      {253.4f, 702.5f, 10, 0, 0, true, 253.4f, 702.5f},  // no x values shown
+      {253.4f, 702.5f, 10, 0, 1, false, 253.4f, 702.5f}, // nothing is drawn
+      {253.4f, kInf, 10, 0, 1, true, 253.4f, kInf},
+      {-3.0e10f, 702.5f, 10, 0, 1, true, -3.0e10f, 702.5f},
+  };
+  for (const Case& c : cases) {
+    CLumivexData document;
+    if (c.withSpectrum) {
+      document.AddNewSpectrum();
+    }
+    document.m_xMin = c.low;
+    document.m_xMax = c.high;
+    document.m_xPartitions = c.partitions;
+    document.m_settingsApplied = c.settingsApplied;
+    document.m_xAxisValues = c.xAxisValues;
+    document.SnapAutomaticXRange();
+    EXPECT_EQ(document.m_xMin, c.snappedLow) << c.low << ".." << c.high << " / " << c.partitions;
+    EXPECT_EQ(document.m_xMax, c.snappedHigh) << c.low << ".." << c.high << " / " << c.partitions;
+  }
 }
 
 } // namespace

@@ -25,8 +25,9 @@ TEST(OpenDataFile, AddsTheSpectrumAndUpdatesTheDocument) {
   EXPECT_EQ(first.spectrum->m_filePath, absorption);
   EXPECT_EQ(document.m_title, "");
   EXPECT_EQ(document.m_lineWidth, 1);
+  // The automatic range is kept as the graph shows it, in multiples of the 10 partitions.
   EXPECT_EQ(document.m_xMin, 400.0f);
-  EXPECT_EQ(document.m_xMax, 402.0f);
+  EXPECT_EQ(document.m_xMax, 400.0f);
   EXPECT_EQ(document.m_absorptionMax, 0.3f);
 
   // A descending emission file widens the range and raises its own maximum only.

@@ -165,6 +165,46 @@ TEST(GraphPainterLayout, FrameTitleAndCreditLineOfA500WideClient) {
   EXPECT_TRUE(canvas.TextsEqualTo("first lab").empty());
 }
 
+TEST(GraphPainterLayout, CreditLineIsCutShortAtTheWindowEdge) {
+  // The provider's line starts at 352 of a 500-wide client and ends inside it: at most 148
+  // wide when left-aligned, at most 296 when centred (no axis shows values). The recording
+  // canvas makes each byte 6 wide, the ellipsis 18; a character is never split.
+  struct Case {
+    const char* provider;
+    bool axisValues;
+    const char* drawn;
+  };
+  const Case cases[] = {
+      {"Fits in 24 characters ok", true, "Fits in 24 characters ok"},
+      {"Photochemistry Laboratory of the University", true, "Photochemistry Labora\u2026"},
+      {"Trailing blanks gone before the ellipsis", true, "Trailing blanks gone\u2026"},
+      {"Universit\u00e4t f\u00fcr Ph\u00e4nomenologie", true, "Universit\u00e4t f\u00fcr Ph\u2026"},
+      {"Centred text reaches half its width to the right of 352 only", false,
+       "Centred text reaches half its width to the rig\u2026"},
+      {"", true, ""},
+  };
+  for (const Case& c : cases) {
+    CLumivexData data;
+    SetExtents(data);
+    data.m_xAxisValues = data.m_yAxisValues = c.axisValues ? 1 : 0;
+    AddFlat(data, SpectrumKind::Absorption, 400.0f, 800.0f, 1.0f)->m_provided = c.provider;
+    const RecordingCanvas canvas = Draw(data);
+    const std::vector<DrawnText> texts = canvas.Texts();
+    const auto label = std::find_if(texts.begin(), texts.end(), [](const DrawnText& text) {
+      return text.text == "Last spectrum courtesy of: ";
+    });
+    ASSERT_NE(label, texts.end()) << c.provider;
+    ASSERT_NE(std::next(label), texts.end()) << c.provider;
+    const DrawnText& provider = *std::next(label);
+    EXPECT_EQ(provider.text, c.drawn) << c.provider;
+    EXPECT_EQ(provider.at, (CPoint{352, 389})) << c.provider;
+    EXPECT_EQ(provider.font, label->font) << c.provider;
+    const int width = RecordingCanvas::Extent(provider.text, provider.font).cx;
+    const int rightEnd = c.axisValues ? provider.at.x + width : provider.at.x + width - width / 2;
+    EXPECT_LE(rightEnd, kClient.cx) << c.provider;
+  }
+}
+
 TEST(GraphPainterLayout, TwiceTheWidthDoublesFontsTicksAndMargins) {
   const auto draw = [](CSize client, RecordingCanvas& canvas) {
     CLumivexData data;
@@ -215,8 +255,9 @@ TEST(GraphPainterXAxis, AutomaticRangeSnapsToMultiplesOfThePartitions) {
   AddFlat(data, SpectrumKind::Absorption, 260.0f, 700.0f, 1.0f);
   const RecordingCanvas canvas = Draw(data);
   EXPECT_EQ(XLabels(canvas), IntegerLabels(250, 45, 700)); // ten whole steps of 45
-  EXPECT_EQ(data.m_xMin, 250.0f);
-  EXPECT_EQ(data.m_xMax, 700.0f);
+  // Drawing reads the document: keeping the range snapped is up to whoever changes it.
+  EXPECT_EQ(data.m_xMin, 253.4f);
+  EXPECT_EQ(data.m_xMax, 702.5f);
   EXPECT_EQ(canvas.FindText("250").value().align, TextAlign::CentreTop);
 
   // Ticks down from the axis, 408 pixels in ten parts of 40.8 rounded to whole pixels.
@@ -237,7 +278,7 @@ TEST(GraphPainterXAxis, AutomaticRangeSnapsToMultiplesOfThePartitions) {
   data.m_xMin = 258.0f;
   data.m_xMax = 706.0f;
   EXPECT_EQ(XLabels(Draw(data)), IntegerLabels(250, 46, 710));
-  EXPECT_EQ(data.m_xMax, 710.0f);
+  EXPECT_EQ(data.m_xMax, 706.0f);
 
   // Without x values the range is left alone and there is no title either.
   data.m_xMin = 403.0f;

@@ -233,9 +233,10 @@ TEST_F(MainFrameTest, SetGraphPrefillsFromTheLastSelectedSpectrumAndDisablesQuan
   EXPECT_FALSE(seen.IsEnabled(GraphQuantity::Irradiance));
   EXPECT_TRUE(seen.IsEnabled(GraphQuantity::Fluorescence));
   EXPECT_TRUE(seen.IsEnabled(GraphQuantity::Intensity));
-  // Fresh settings: the automatic range and the emission maximum.
+  // Fresh settings: the automatic range as the graph shows it, in multiples of the 10
+  // partitions, and the emission maximum.
   EXPECT_EQ(seen.m_xLow, 300.0f);
-  EXPECT_EQ(seen.m_xHigh, 452.0f);
+  EXPECT_EQ(seen.m_xHigh, 450.0f);
   EXPECT_EQ(seen.m_yLow, 0.0f);
   EXPECT_EQ(seen.m_yHigh, 40.0f);
   EXPECT_EQ(seen.m_unit, 0);
@@ -392,6 +393,21 @@ TEST_F(MainFrameTest, ResetGraphReturnsToAutomaticWavelengthRanges) {
   EXPECT_EQ(data.m_title, "kept");
   EXPECT_EQ(data.m_xPartitions, 4);
   EXPECT_EQ(data.m_epsilonMax, 99.0f);
+}
+
+TEST_F(MainFrameTest, ResetGraphKeepsTheAutomaticRangeAsTheGraphShowsIt) {
+  CSpectrum& a = Add(SpectrumKind::Absorption, 0.8f, "a");
+  a.m_points = {{253.4f, 0.1f}, {702.5f, 0.2f}};
+  CLumivexData& data = *frame.m_pData;
+  frame.Execute(kIdResetGraph);
+  EXPECT_EQ(data.m_xMin, 250.0f);
+  EXPECT_EQ(data.m_xMax, 700.0f);
+
+  // Without x values the graph draws the range as it is.
+  data.m_xAxisValues = 0;
+  frame.Execute(kIdResetGraph);
+  EXPECT_EQ(data.m_xMin, 253.4f);
+  EXPECT_EQ(data.m_xMax, 702.5f);
 }
 
 TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
