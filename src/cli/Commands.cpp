@@ -15,6 +15,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddStricklerBergCommand(line);
   AddMcaCommand(line);
   AddEtsimCommand(line);
+  AddCurveCommands(line);
   return line.Run(args, out, err);
 }
 

@@ -24,6 +24,8 @@ void AddOscillatorCommand(CommandLine& line);
 void AddStricklerBergCommand(CommandLine& line);
 void AddMcaCommand(CommandLine& line);
 void AddEtsimCommand(CommandLine& line);
+/// curve, calc, create, normalize and peak.
+void AddCurveCommands(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);

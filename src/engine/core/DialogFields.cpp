@@ -58,6 +58,10 @@ Reading Read(const DialogField& field, const std::string& text) {
     if (!number) {
       return {std::nullopt, kPleaseEnterInteger};
     }
+    if (field.range && (static_cast<float>(*number) < field.range->low ||
+                        static_cast<float>(*number) > field.range->high)) {
+      return {std::nullopt, RangeMessage(*field.range)};
+    }
     return {*number, {}};
   }
   case FieldKind::Text:

@@ -38,7 +38,7 @@ struct DialogField {
   const char* key;   ///< stable name of the field; views name their widget after it
   const char* label; ///< the text beside the field
   Target value;      ///< the dialog's stored value
-  std::optional<NumberRange> range{}; ///< a number field's range, enforced when it is read
+  std::optional<NumberRange> range{}; ///< a number or integer field's range, enforced when read
   bool result = false;                ///< a read-only result field, shown but never read back
 
   /// A result field: shown as a number, never read back.
@@ -82,9 +82,9 @@ struct FieldRefusal {
 /// Reads the texts of a dialog's fields (by key) into the fields. A number field refuses a
 /// text that is not a finite number with "Please enter a number." and one outside its
 /// range with RangeMessage; an integer field refuses anything but a whole number with
-/// "Please enter an integer."; a check box takes "1" or "0" (anything else is refused with
-/// the range message of 0 to 1). On the first refusal, in the order of `fields`, nothing is
-/// stored. Result fields and fields without a text keep their values.
+/// "Please enter an integer." and one outside its range with RangeMessage; a check box takes "1" or
+/// "0" (anything else is refused with the range message of 0 to 1). On the first refusal, in the
+/// order of `fields`, nothing is stored. Result fields and fields without a text keep their values.
 [[nodiscard]] std::optional<FieldRefusal> StoreFields(const std::vector<DialogField>& fields,
                                                       const FieldTexts& texts);
 

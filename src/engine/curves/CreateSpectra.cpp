@@ -71,39 +71,38 @@ std::unique_ptr<CSpectrum> CreateSyntheticSpectrum(const std::vector<SyntheticPe
   return spectrum;
 }
 
-std::unique_ptr<CSpectrum> NormalizeSpectrum(CLumivexData& document, CSpectrum& s, bool& unusable) {
-  unusable = false;
+NormalizedSpectrum NormalizeSpectrum(CLumivexData& document, CSpectrum& s) {
+  NormalizedSpectrum result;
   const float v = s.Interpolate(s.m_peakX);
   if (v == 0.0f || !std::isfinite(v)) {
-    unusable = true;
-    return nullptr;
+    result.unusable = true;
+    return result;
   }
   float b = 1.0f / v - 1.0f;
   if (b < -0.99999f) {
     b = -0.99999f;
   }
   if (b == 0.0f) {
-    return nullptr;
+    return result;
   }
+  result.firstFactor = b;
   std::unique_ptr<CSpectrum> r = CombineSpectra(document, s, s, b, 0.0f);
-  if (!r) {
-    unusable = true;
-    return nullptr;
+  const float first = r ? r->Interpolate(r->m_peakX) : 0.0f;
+  if (first == 0.0f || !std::isfinite(first)) {
+    result.unusable = true;
+    return result;
   }
-  const float first = r->Interpolate(r->m_peakX);
   if (first != 1.0f) {
-    if (first == 0.0f || !std::isfinite(first)) {
-      unusable = true;
-      return nullptr;
+    const float second = 1.0f / first - 1.0f;
+    result.secondFactor = second;
+    r = CombineSpectra(document, *r, *r, second, 0.0f);
+    if (!r) {
+      result.unusable = true;
+      return result;
     }
-    std::unique_ptr<CSpectrum> second = CombineSpectra(document, *r, *r, 1.0f / first - 1.0f, 0.0f);
-    if (!second) {
-      unusable = true;
-      return nullptr;
-    }
-    r = std::move(second);
   }
-  return r;
+  result.spectrum = std::move(r);
+  return result;
 }
 
 } // namespace lumivex

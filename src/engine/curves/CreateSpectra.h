@@ -3,6 +3,7 @@
 #include "core/LumivexData.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,12 +52,19 @@ CreateSyntheticSpectrum(const std::vector<SyntheticPeak>& peaks, int low, int hi
 /// The name of a created spectrum of a kind (absorption, emission or light source).
 [[nodiscard]] const char* CreatedSpectrumName(SpectrumKind kind);
 
+/// Normalize's outcome for one spectrum.
+struct NormalizedSpectrum {
+  std::unique_ptr<CSpectrum> spectrum; ///< the normalised copy; null when none is made
+  float firstFactor = 0.0f;            ///< b of the first pass: the copy is s (1 + b)
+  std::optional<float> secondFactor;   ///< b' of the second pass, when one ran
+  bool unusable = false; ///< the value at the peak is 0 or not finite: no copy can be made
+};
+
 /// Normalize's copy of a spectrum: scaled (through CombineSpectra of the spectrum with
 /// itself) so that its value at its peak position is 1. The first pass scales by 1/v with
 /// the factor kept at 0.00001 or above, a second pass brings the peak to exactly 1 where the
-/// first did not. Null when the spectrum is already normalised (nothing to add) or its
-/// value at the peak is 0 or not finite (`unusable` is then set).
-[[nodiscard]] std::unique_ptr<CSpectrum> NormalizeSpectrum(CLumivexData& document, CSpectrum& s,
-                                                           bool& unusable);
+/// first did not. No copy when the spectrum is already normalised (nothing to add) or its
+/// value at the peak is 0 or not finite.
+[[nodiscard]] NormalizedSpectrum NormalizeSpectrum(CLumivexData& document, CSpectrum& s);
 
 } // namespace lumivex

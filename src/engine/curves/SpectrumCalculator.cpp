@@ -1,5 +1,8 @@
 #include "curves/SpectrumCalculator.h"
 
+#include "core/DerivedSpectra.h"
+#include "core/Numbers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -77,6 +80,91 @@ std::optional<std::vector<float>> FormulaCoefficients(const std::string& prepare
     coefficients.push_back(*coefficient);
   }
   return coefficients;
+}
+
+std::optional<std::string> CheckCalculatorSpectra(const std::vector<const CSpectrum*>& spectra) {
+  int absorption = 0;
+  int emission = 0;
+  int lightSource = 0;
+  for (const CSpectrum* spectrum : spectra) {
+    absorption += spectrum->m_kind == SpectrumKind::Absorption ? 1 : 0;
+    emission += spectrum->m_kind == SpectrumKind::Emission ? 1 : 0;
+    lightSource += spectrum->m_kind == SpectrumKind::LightSource ? 1 : 0;
+  }
+  if ((absorption > 0) + (emission > 0) + (lightSource > 0) > 1) {
+    return kCalculatorSameType;
+  }
+  if (std::max({absorption, emission, lightSource}) > 26) {
+    return kCalculatorTooMany;
+  }
+  return std::nullopt;
+}
+
+CalculatedSpectrum CalculateSpectrum(CLumivexData& document, const std::vector<CSpectrum*>& spectra,
+                                     const std::string& formula) {
+  CalculatedSpectrum result;
+  if (HasInvalidOperator(formula)) {
+    result.refusal = kInvalidOperator;
+    return result;
+  }
+  document.m_showFluorescence = 1;
+  document.m_showIntensity = 1;
+  document.m_settingsApplied = 1;
+  document.m_absorptionLow = 0.0f;
+  document.m_epsilonLow = 0.0f;
+  document.m_emissionLow = 0.0f;
+  document.m_lightSourceLow = 0.0f;
+  document.m_yHigh = 1.0f;
+  document.m_xLow = document.m_xMin;
+  document.m_xHigh = document.m_xMax;
+
+  const std::string prepared = PrepareFormula(formula);
+  std::optional<std::vector<float>> coefficients =
+      FormulaCoefficients(prepared, static_cast<int>(spectra.size()));
+  if (!coefficients) {
+    result.refusal = kDivisionByZero;
+    return result;
+  }
+  result.coefficients = std::move(*coefficients);
+
+  // The coefficients act through the spectra's weights during the combination only.
+  std::unique_ptr<CSpectrum> combined;
+  CSpectrum* running = nullptr;
+  for (std::size_t g = 0; g < spectra.size(); ++g) {
+    spectra[g]->m_weight = result.coefficients[g];
+    if (g == 0) {
+      running = spectra[g];
+      continue;
+    }
+    if (std::unique_ptr<CSpectrum> next =
+            CombineSpectra(document, *running, *spectra[g], 1.0f, 0.0f)) {
+      next->m_weight = 1.0f;
+      combined = std::move(next);
+      running = combined.get();
+    }
+  }
+  int emission = 0;
+  for (CSpectrum* spectrum : spectra) {
+    spectrum->m_weight = 1.0f;
+    emission += spectrum->m_kind == SpectrumKind::Emission ? 1 : 0;
+  }
+  if (!combined) {
+    result.refusal = "The selected spectra cannot be combined on a common grid.";
+    return result;
+  }
+  combined->m_name = prepared;
+  if (emission >= 2) {
+    for (CSpectrum* spectrum : spectra) {
+      // A spectrum without area has no area-normalised scale; it stays as it is.
+      const float factor =
+          RatioOrZero(spectrum->m_weight * spectrum->m_quantumYield, spectrum->Area());
+      if (factor != 0.0f) {
+        spectrum->ScaleY(factor);
+      }
+    }
+  }
+  result.spectrum = std::move(combined);
+  return result;
 }
 
 } // namespace lumivex

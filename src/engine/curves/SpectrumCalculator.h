@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/LumivexData.h"
+
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,5 +41,35 @@ inline constexpr const char* kDivisionByZero = "Formula has division by zero exi
 /// divides by zero.
 [[nodiscard]] std::optional<std::vector<float>> FormulaCoefficients(const std::string& prepared,
                                                                     int count);
+
+/// Shown when fewer than two spectra are selected (with the usage prompt's Help).
+inline constexpr const char* kCalculatorUsage =
+    "This module requires two or more spectra (with the same spectrum type) as its inputs.";
+inline constexpr const char* kCalculatorSameType =
+    "Same spectrum type is required for Spectrum Calculator";
+inline constexpr const char* kCalculatorTooMany =
+    "The calculator can't process more than 26 spectra";
+
+/// Why the calculator cannot take these spectra before its dialog opens, or nothing: two or
+/// more data kinds among them (model curves go with any kind), or more than 26 of one kind.
+[[nodiscard]] std::optional<std::string>
+CheckCalculatorSpectra(const std::vector<const CSpectrum*>& spectra);
+
+/// The calculator's outcome.
+struct CalculatedSpectrum {
+  std::unique_ptr<CSpectrum> spectrum; ///< named after the prepared formula; null on a refusal
+  std::vector<float> coefficients;     ///< one per spectrum, in order
+  std::string refusal;                 ///< the message when no spectrum was made
+};
+
+/// The Spectrum Calculator's combination of the spectra (selection order, letters A, B, ...)
+/// by the formula: the document's display turns to the intensity view over the workspace
+/// (whatever follows), the coefficients act as weights through CombineSpectra on the first
+/// spectrum's grid and are 1.0 again afterwards, and with two or more emission spectra every
+/// given spectrum is scaled in place to the area-normalised scale (area = quantum yield).
+/// A formula with "*", "(" or ")" or a zero denominator gives no spectrum.
+[[nodiscard]] CalculatedSpectrum CalculateSpectrum(CLumivexData& document,
+                                                   const std::vector<CSpectrum*>& spectra,
+                                                   const std::string& formula);
 
 } // namespace lumivex
