@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 #include <type_traits>
 
@@ -22,10 +23,18 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+// The numbers a number field without a range of its own can hold.
+constexpr NumberRange kFloatRange{-std::numeric_limits<float>::max(),
+                                  std::numeric_limits<float>::max()};
+
 template <typename T> std::optional<T> ParseWhole(const std::string& text) {
   std::string_view view = TrimBlanks(text);
   if (!view.empty() && view.front() == '+') {
     view.remove_prefix(1);
+    // One sign only: "+-1" is not a number.
+    if (!view.empty() && (view.front() == '-' || view.front() == '+')) {
+      return std::nullopt;
+    }
   }
   T value{};
   const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
@@ -46,6 +55,10 @@ Reading Read(const DialogField& field, const std::string& text) {
   case FieldKind::Number: {
     const std::optional<float> number = ParseFloatField(text);
     if (!number) {
+      // A number too small or too large for single precision is a number out of range.
+      if (IsBeyondFloatRange(text)) {
+        return {std::nullopt, RangeMessage(field.range.value_or(kFloatRange))};
+      }
       return {std::nullopt, kPleaseEnterNumber};
     }
     if (field.range && (*number < field.range->low || *number > field.range->high)) {
@@ -106,6 +119,14 @@ std::optional<float> ParseFloatField(const std::string& text) {
     return std::nullopt;
   }
   return value;
+}
+
+bool IsBeyondFloatRange(const std::string& text) {
+  if (ParseFloatField(text)) {
+    return false;
+  }
+  const std::optional<double> value = ParseWhole<double>(text);
+  return value && std::isfinite(*value);
 }
 
 std::optional<int> ParseIntField(const std::string& text) {

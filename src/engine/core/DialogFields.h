@@ -75,6 +75,9 @@ struct FieldRefusal {
 [[nodiscard]] std::optional<float> ParseFloatField(const std::string& text);
 /// Reads an integer field the same way; nothing for a fraction or a number beyond int.
 [[nodiscard]] std::optional<int> ParseIntField(const std::string& text);
+/// Whether the text is a finite number that single precision cannot hold (1e-50, 1e39):
+/// such a text is refused as out of range, not as "not a number".
+[[nodiscard]] bool IsBeyondFloatRange(const std::string& text);
 
 /// The texts every field of a dialog shows, by key (results included).
 [[nodiscard]] FieldTexts ShownTexts(const std::vector<DialogField>& fields);

@@ -13,7 +13,8 @@ TEST(DialogFields, NumbersAreReadWholeOrRefused) {
   EXPECT_EQ(ParseFloatField("  -3 "), -3.0f);
   EXPECT_EQ(ParseFloatField("+1e3"), 1000.0f);
   EXPECT_EQ(ParseFloatField(".5"), 0.5f);
-  for (const char* bad : {"", " ", "abc", "12abc", "1,5", "nan", "inf", "1e99", "--1"}) {
+  for (const char* bad :
+       {"", " ", "abc", "12abc", "1,5", "nan", "inf", "1e99", "--1", "+-1", "++1"}) {
     EXPECT_FALSE(ParseFloatField(bad)) << bad;
   }
   EXPECT_EQ(ParseIntField(" 10 "), 10);
@@ -81,6 +82,12 @@ TEST(DialogFields, ARefusalNamesTheFirstBadFieldAndStoresNothing) {
       {{{"integer", "2.5"}}, "integer", "Please enter an integer."},
       {{{"integer", "many"}}, "integer", "Please enter an integer."},
       {{{"check", "yes"}}, "check", "Please enter a number between 0 and 1."},
+      {{{"number", "+-1"}}, "number", "Please enter a number."},
+      // A number that single precision cannot hold is out of range, not "not a number".
+      {{{"ranged", "1e-50"}}, "ranged", "Please enter a number between 0 and 100."},
+      {{{"number", "-1e39"}},
+       "number",
+       "Please enter a number between -3.40282e+38 and 3.40282e+38."},
       // Fields are read in their order, not in the order of the keys.
       {{{"integer", "x"}, {"number", "y"}}, "number", "Please enter a number."},
       // A good field before the bad one is not stored either.
