@@ -130,8 +130,13 @@ void FileListView::StoreSelection() {
   for (int row = 0; row < list.Count(); ++row) {
     list.SetSelected(row, selectionModel()->isRowSelected(row, QModelIndex()));
   }
-  // The database window follows the user's choice with the chosen spectrum's structure.
-  m_frame.Execute(kIdRedrawStructure);
+  // The database window follows the user's choice with the chosen spectrum's structure. A
+  // selection that becomes empty (a click below the entries, a list refilled while a dialog
+  // takes the focus) leaves the picture as it is: only the Redraw Structure command itself
+  // tells the user that it needs a spectrum.
+  if (list.SelectedCount() > 0) {
+    m_frame.Execute(kIdRedrawStructure);
+  }
 }
 
 void FileListView::mousePressEvent(QMouseEvent* event) {

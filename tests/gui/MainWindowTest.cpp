@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdint>
 #include <sstream>
@@ -322,6 +324,16 @@ TEST_F(MainWindowTest, ARightClickPicksTheEntryUnderThePointerAlone) {
   QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(first.x(), viewport->height() - 2));
   EXPECT_TRUE(window.Frame().Selection().empty());
   menu->hide();
+
+  // A selection that became empty is no request for a structure: no message on the way.
+  const auto oneFileNeeded = [this] {
+    return std::count_if(prompts.messages.begin(), prompts.messages.end(),
+                         [](const auto& m) { return m.text == "One and only one file needed."; });
+  };
+  EXPECT_EQ(oneFileNeeded(), 0);
+  // The command itself still says what it needs.
+  window.Action(kIdRedrawStructure)->trigger();
+  EXPECT_EQ(oneFileNeeded(), 1);
 }
 
 } // namespace
