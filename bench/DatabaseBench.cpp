@@ -8,12 +8,13 @@
 // smoke run).
 
 #include "Smoke.h"
+#include "commands/MainFrame.h"
 #include "core/AtomicFile.h"
 #include "core/ProfileFile.h"
 #include "database/DatabaseRecord.h"
 #include "database/StructureDlg.h"
+#include "ui/CommandIds.h"
 #include "ui/FrameViews.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <chrono>
@@ -141,7 +142,7 @@ int main() {
   CStructureDlg& list = frame.m_databaseList;
 
   const double openMs =
-      BestMs([] { CProfileCache::Shared().Clear(); }, [&frame] { frame.OnOpenDatabase(); });
+      BestMs([] { CProfileCache::Shared().Clear(); }, [&frame] { frame.Execute(kIdOpenDatabase); });
   if (list.Entries().size() != static_cast<std::size_t>(kRecords)) {
     std::fprintf(stderr, "the list holds %zu entries, not %d\n", list.Entries().size(), kRecords);
     return 2;
@@ -158,7 +159,7 @@ int main() {
 
   const std::string standardPath = prompts.path;
   prompts.path = WriteDatabase("classes.db", kManyClassRecords, kManyClassRecords);
-  frame.OnOpenDatabase();
+  frame.Execute(kIdOpenDatabase);
   const double manyClassesMs = BestMs([&list] { list.OnReset(); }, [&list] { list.OnClasses(); });
   if (list.Entries().size() != static_cast<std::size_t>(kManyClassRecords) ||
       list.SortDialog().m_classes.size() != static_cast<std::size_t>(kManyClassRecords)) {

@@ -1,8 +1,8 @@
 #include "DatabaseView.h"
 
 #include "QtCanvas.h"
+#include "commands/MainFrame.h"
 #include "database/StructureDlg.h"
-#include "ui/MainFrame.h"
 
 #include <QCursor>
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
 #include "FileListView.h"
 
 #include "QtCanvas.h"
+#include "commands/MainFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
-#include "ui/MainFrame.h"
 #include "ui/SpectrumList.h"
 
 #include <QMenu>

@@ -2,10 +2,10 @@
 
 #include "GraphImage.h"
 #include "QtCanvas.h"
+#include "commands/MainFrame.h"
 #include "core/Bitmap.h"
 #include "ui/CommandIds.h"
 #include "ui/GraphPainter.h"
-#include "ui/MainFrame.h"
 
 #include <QFile>
 #include <QMouseEvent>

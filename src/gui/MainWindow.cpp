@@ -70,8 +70,9 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
       m_frame(prompts != nullptr ? *prompts : *m_ownPrompts, *this), m_mdi(new QMdiArea(this)) {
   setWindowTitle(QStringLiteral("LUMIVEX 2.1"));
   setWindowIcon(ToolbarIcon(kIdForster));
-  m_frame.m_helpFolder = QFile::encodeName(HelpFolder()).toStdString();
-  m_frame.m_programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+  m_frame.m_folders.help = QFile::encodeName(HelpFolder()).toStdString();
+  m_frame.m_folders.program =
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
   setCentralWidget(m_mdi);
   m_mdi->viewport()->installEventFilter(this);
   BuildActions();
@@ -272,7 +273,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_mdi->viewport() && event->type() == QEvent::Resize &&
-      m_frame.m_framesCreated != 0) {
+      m_frame.m_workspace.m_framesCreated != 0) {
     ArrangeWindows();
   } else if (m_readsLocks &&
              (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "commands/MainFrame.h"
 #include "ui/FrameViews.h"
-#include "ui/MainFrame.h"
 
 #include <QMainWindow>
 

@@ -61,7 +61,7 @@ protected:
     dlg.m_low = 480.0f;
     dlg.m_high = 600.0f;
     dlg.m_overlap = 1.2345678e-13f;
-    dlg.m_firstShowing = true;
+    dlg.m_outputEnabled = false;
   }
 
   std::unique_ptr<gui::ForsterDlgView> Make() {
@@ -115,7 +115,7 @@ TEST_F(ForsterDlgViewTest, ShowsTheFieldsInTheirGroupsWithPrintAndReportAfterThe
   ASSERT_NE(Button(*view, QStringLiteral("Cancel")), nullptr);
   EXPECT_FALSE(Button(*view, QStringLiteral("Print"))->isEnabled());
   EXPECT_FALSE(Button(*view, QStringLiteral("Create Report"))->isEnabled());
-  dlg.m_firstShowing = false;
+  dlg.m_outputEnabled = true;
   auto again = Make();
   EXPECT_TRUE(Button(*again, QStringLiteral("Print"))->isEnabled());
   EXPECT_TRUE(Button(*again, QStringLiteral("Create Report"))->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(ForsterDlgViewTest, CalculateWritesTheEditsBackUnlessOneIsRefused) {
 }
 
 TEST_F(ForsterDlgViewTest, PrintReportAndCancelEndWithTheirCodesDiscardingEdits) {
-  dlg.m_firstShowing = false;
+  dlg.m_outputEnabled = true;
   const auto press = [this](const QString& button) {
     auto view = Make();
     return Run(*view, [&view, &button] {
@@ -168,7 +168,7 @@ TEST(ModuleDlgViewTest, EveryModuleDialogHasTheOneButtonRow) {
   for (const bool outputEnabled : {false, true}) {
     dipole.m_outputEnabled = outputEnabled;
     strickle.m_outputEnabled = outputEnabled;
-    forster.m_firstShowing = !outputEnabled;
+    forster.m_outputEnabled = outputEnabled;
     std::vector<std::unique_ptr<gui::ModuleDlgView>> views;
     views.push_back(std::make_unique<gui::DipoleDlgView>(dipole, prompts));
     views.push_back(std::make_unique<gui::ForsterDlgView>(forster, prompts));

@@ -129,7 +129,7 @@ protected:
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     prompts.fileAnswers.push_back(dir.Write("test.db", "[Spectra]\nNumber = 0\n"));
     window.Frame().Startup();
-    window.Frame().OnOpenDatabase();
+    window.Frame().Execute(kIdOpenDatabase);
     QApplication::processEvents();
   }
 
@@ -152,7 +152,7 @@ TEST_F(PrintingWindowTest, PrintPrintsTheGraphAndLeavesItsPictureBesideTheDataba
   window.Action(kIdOpenDataFile)->trigger();
   ASSERT_EQ(window.Frame().m_pData->Count(), 1);
 
-  window.Frame().m_usernameDlg.m_userName = "Ada";
+  window.Frame().m_output.m_usernameDlg.m_userName = "Ada";
   auto printer = std::make_shared<FakePrinter>();
   prompts.printers.push_back(printer);
   prompts.messages.clear();

@@ -3,13 +3,14 @@
 #include "core/AtomicFile.h"
 #include "core/ProfileFile.h"
 #include "database/DatabaseRecord.h"
+#include "database/DatabaseSession.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/FrameViews.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace lumivex {
 
@@ -30,8 +31,10 @@ std::string RecordValue(const CProfileFile& database, int record, const char* ke
 
 } // namespace
 
-CStructureDlg::CStructureDlg(Prompts& prompts, CMainFrame& frame, CFrameViews& views)
-    : m_prompts(prompts), m_mainFrame(frame), m_views(views) {}
+CStructureDlg::CStructureDlg(Prompts& prompts, CDatabaseSession& session, CFrameViews& views,
+                             OpenSpectrum openSpectrum)
+    : m_prompts(prompts), m_session(session), m_views(views),
+      m_openSpectrum(std::move(openSpectrum)) {}
 
 void CStructureDlg::Open(const std::string& folder, const std::string& path) {
   m_folder = folder;
@@ -52,7 +55,7 @@ void CStructureDlg::SetTotal(int total) {
 }
 
 void CStructureDlg::OnAlphabetical() {
-  if (m_mainFrame.m_databasePath.empty()) {
+  if (m_session.m_databasePath.empty()) {
     return;
   }
   SortByName(m_entries);
@@ -61,7 +64,7 @@ void CStructureDlg::OnAlphabetical() {
 }
 
 void CStructureDlg::OnClasses() {
-  if (m_mainFrame.m_databasePath.empty()) {
+  if (m_session.m_databasePath.empty()) {
     return;
   }
   const std::shared_ptr<const CProfileFile> database = CProfileCache::Shared().Get(m_path);
@@ -85,14 +88,14 @@ void CStructureDlg::OnClasses() {
 }
 
 void CStructureDlg::OnReset() {
-  if (m_mainFrame.m_databasePath.empty()) {
+  if (m_session.m_databasePath.empty()) {
     return;
   }
   Fill();
 }
 
 void CStructureDlg::OnSaveList() {
-  if (m_mainFrame.m_databasePath.empty()) {
+  if (m_session.m_databasePath.empty()) {
     return;
   }
   FileDialogRequest request;
@@ -126,8 +129,8 @@ std::vector<PopupMenuItem> CStructureDlg::ShowSelected() {
   }
   const int record = m_entries[static_cast<std::size_t>(m_selected)].record;
   DrawStructure(record);
-  m_mainFrame.m_databaseRecord = record;
-  const int missing = m_mainFrame.MissingSpectrumFiles();
+  m_session.m_databaseRecord = record;
+  const int missing = m_session.MissingSpectrumFiles(record);
   return {{"Absorption", kMenuAbsorption, (missing & 1) == 0},
           {"Emission", kMenuEmission, (missing & 2) == 0},
           {"Light Sources", kMenuLightSources, (missing & 4) == 0},
@@ -147,24 +150,23 @@ void CStructureDlg::PaintStructure(Canvas& canvas) const {
 }
 
 void CStructureDlg::OnAbsorption() {
-  OpenSelectedSpectrum(0);
+  OpenSelectedSpectrum(RecordSection::Absorption);
 }
 
 void CStructureDlg::OnEmission() {
-  OpenSelectedSpectrum(1);
+  OpenSelectedSpectrum(RecordSection::Emission);
 }
 
 void CStructureDlg::OnLightSources() {
-  OpenSelectedSpectrum(2);
+  OpenSelectedSpectrum(RecordSection::LightSource);
 }
 
-void CStructureDlg::OpenSelectedSpectrum(int kind) {
+void CStructureDlg::OpenSelectedSpectrum(RecordSection section) {
   if (m_selected < 0) {
     return;
   }
-  m_mainFrame.m_databaseSpectrumKind = kind;
-  m_mainFrame.m_databaseRecord = m_entries[static_cast<std::size_t>(m_selected)].record;
-  m_mainFrame.OpenRecordSpectrum();
+  m_session.m_databaseRecord = m_entries[static_cast<std::size_t>(m_selected)].record;
+  m_openSpectrum(m_session.m_databaseRecord, section);
 }
 
 } // namespace lumivex

@@ -3,15 +3,17 @@
 #include "core/Canvas.h"
 #include "core/Prompts.h"
 #include "database/DatabaseListing.h"
+#include "database/DatabaseRecord.h"
 #include "database/Dib.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace lumivex {
 
 class CFrameViews;
-class CMainFrame;
+class CDatabaseSession;
 
 /// The class-choice dialog "Database Sorting Based on Classes": the classes of the database
 /// and which of them the user chose.
@@ -38,7 +40,11 @@ struct PopupMenuItem {
 /// frame to open their spectra.
 class CStructureDlg {
 public:
-  CStructureDlg(Prompts& prompts, CMainFrame& frame, CFrameViews& views);
+  /// Opens the spectrum of a record in one of its sections into the workspace.
+  using OpenSpectrum = std::function<void(int record, RecordSection section)>;
+
+  CStructureDlg(Prompts& prompts, CDatabaseSession& session, CFrameViews& views,
+                OpenSpectrum openSpectrum);
 
   /// Takes the current database's folder and path and fills the list from it.
   void Open(const std::string& folder, const std::string& path);
@@ -57,7 +63,7 @@ public:
   /// Selects list position `position`, or nothing with -1 or a position outside the list.
   void Select(int position);
   /// The popup menu of the selected entry; shows its record's structure picture and makes
-  /// its record the main frame's m_databaseRecord. Empty when nothing is selected. "List
+  /// its record the session's m_databaseRecord. Empty when nothing is selected. "List
   /// Data" is enabled when the List Data command is.
   [[nodiscard]] std::vector<PopupMenuItem> ShowSelected();
 
@@ -84,11 +90,12 @@ public:
 private:
   void Fill();
   void SetTotal(int total);
-  void OpenSelectedSpectrum(int kind);
+  void OpenSelectedSpectrum(RecordSection section);
 
   Prompts& m_prompts;
-  CMainFrame& m_mainFrame;
+  CDatabaseSession& m_session;
   CFrameViews& m_views;
+  OpenSpectrum m_openSpectrum;
   std::string m_folder;
   std::string m_path;
   std::vector<DatabaseListEntry> m_entries; ///< the names in display order with their records

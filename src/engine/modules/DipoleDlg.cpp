@@ -38,9 +38,7 @@ std::optional<FieldRefusal> CDipoleDlg::StoreFields(const FieldTexts& texts,
 }
 
 void CDipoleDlg::BeginShowing() {
-  m_reportRequested = false;
-  m_outputEnabled = !m_firstShowing;
-  m_firstShowing = false;
+  CModuleDlg::BeginShowing();
   m_shown = TakeFieldValues(Fields());
 }
 

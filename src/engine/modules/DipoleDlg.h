@@ -3,6 +3,7 @@
 #include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
+#include "modules/ModuleDlg.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -26,7 +27,7 @@ inline constexpr const char* kOscillatorUsage =
     "Oscillator Strength Calculation:  Open the absorption spectrum of the desired compound.  "
     "Then, highlight the data file in the Data File window and click the module icon on the "
     "toolbar.";
-/// The oscillator-strength module's code for printing and reports (its m_resultSource slot).
+/// The oscillator-strength module's code for its report template and help topic.
 inline constexpr int kOscillatorModuleCode = 1;
 
 /// The oscillator-strength dialog: the search range, the reference absorptivity, the manual
@@ -37,7 +38,7 @@ inline constexpr int kOscillatorModuleCode = 1;
 /// closes with kResultOk or kResultCreateReport; "Print" closes with kResultPrint without
 /// storing, "Cancel" with kResultCancel. The command then calls OnPrint or OnCreateReport,
 /// which read the fields as they were when the dialog opened (BeginShowing).
-class CDipoleDlg : public CDialogModel, public CResultSheet {
+class CDipoleDlg : public CModuleDlg {
 public:
   [[nodiscard]] const char* ClassName() const override { return "CDipoleDlg"; }
 
@@ -52,11 +53,7 @@ public:
   std::string m_compound;
   bool m_manual = false;
 
-  bool m_firstShowing = true;
-  bool m_printRequested = false;
-  bool m_reportRequested = false;
   /// Whether "Print" and "Create Report" are enabled in this showing.
-  bool m_outputEnabled = false;
 
   /// Report block: low, high, wavelength for epsilon, epsilon.
   std::array<float, 4> m_reportNumbers{};
@@ -79,19 +76,21 @@ public:
   /// The dialog opens: the report request is cleared, "Print" and "Create Report" are
   /// enabled unless this is the first showing, the first showing is over, and the fields
   /// are kept as shown.
-  void BeginShowing();
+  void BeginShowing() override;
   /// "Print": the fields go back to what the dialog showed (edits are discarded), the report
   /// block is filled from them and printing is requested.
-  void OnPrint();
+  void OnPrint() override;
   /// "Create Report": the report block is filled from the fields as the dialog showed them
   /// (the last calculation's) and a report is requested; the edits stay in the fields for
   /// the calculation that follows.
-  void OnCreateReport();
+  void OnCreateReport() override;
 
   /// Runs the calculation on the fields and stores its range and results into them.
   /// False when the range holds no usable peak (the range fields are pulled all the same).
   bool Calculate(const CSpectrum& absorption);
 
+  [[nodiscard]] const char* Title() const override { return "Results of Oscillator Calculation"; }
+  [[nodiscard]] int ModuleCode() const override { return kOscillatorModuleCode; }
   void DrawResults(Canvas& canvas) const override;
   [[nodiscard]] ReportBlock Report() const override;
 

@@ -78,14 +78,14 @@ void CForsterDlg::Calculate(CSpectrum& donor, CSpectrum& acceptor) {
   m_forsterDistance = results.forsterDistance;
 }
 
-void CForsterDlg::RequestPrint() {
+void CForsterDlg::OnPrint() {
   m_printNumbers = {m_refractiveIndex,   m_kappa2,   m_quantumYield, m_distance, m_epsilon,
                     m_epsilonWavelength, m_low,      m_high,         m_overlap,  m_forsterDistance,
                     m_efficiency,        m_lifetime, m_rate,         m_dexter};
   m_printRequested = true;
 }
 
-void CForsterDlg::RequestReport() {
+void CForsterDlg::OnCreateReport() {
   m_report.numbers = {m_low,    m_high,     m_epsilonWavelength, m_epsilon,     m_refractiveIndex,
                       m_kappa2, m_lifetime, m_distance,          m_quantumYield};
   m_report.texts = {m_donorName,

@@ -3,6 +3,7 @@
 #include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
+#include "modules/ModuleDlg.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -11,13 +12,16 @@
 
 namespace lumivex {
 
+/// The Forster module's code for its report template and help topic.
+inline constexpr int kForsterModuleCode = 2;
+
 /// The Forster Energy Transfer dialog (title "Forster Energy Transfer"): the calculation's
 /// inputs and results as fields, the flags of the command's dialog loop, and the print and
 /// report blocks that printing and HTML reports read.
 ///
 /// The fields are the dialog's stored values; a view shows them, writes its edits back
 /// only on "Calculate", and discards them on "Print" and "Create Report".
-class CForsterDlg : public CDialogModel, public CResultSheet {
+class CForsterDlg : public CModuleDlg {
 public:
   [[nodiscard]] const char* ClassName() const override { return "CForsterDlg"; }
 
@@ -39,10 +43,6 @@ public:
   std::string m_donorName;
   std::string m_acceptorName;
 
-  bool m_firstShowing = false;
-  bool m_printRequested = false;
-  bool m_reportRequested = false;
-
   /// Print block: n, kappa^2, quantum yield, r, epsilon, epsilon wavelength, low, high, J,
   /// R0, E, lifetime, rate, Dexter integral.
   std::array<float, 14> m_printNumbers{};
@@ -60,8 +60,6 @@ public:
   /// Reads the texts of the input fields (by key; see Fields); on a refusal nothing is
   /// stored and the refusal says which field and why.
   [[nodiscard]] std::optional<FieldRefusal> StoreFields(const FieldTexts& texts);
-  /// "Print" and "Create Report" are enabled from the second showing on.
-  [[nodiscard]] bool OutputEnabled() const { return !m_firstShowing; }
 
   /// Fills the dialog for the first showing from the donor (emission) and acceptor
   /// (absorption) spectra and their overlap range.
@@ -71,10 +69,10 @@ public:
   void Calculate(CSpectrum& donor, CSpectrum& acceptor);
 
   /// "Print": copies the fields into the print block and marks print requested.
-  void RequestPrint();
+  void OnPrint() override;
   /// "Create Report": fills the report block's numbers and result texts from the fields
   /// and marks report requested.
-  void RequestReport();
+  void OnCreateReport() override;
   /// The donor's and acceptor's own texts for the print block.
   void SetPrintTexts(const CSpectrum& donor, const CSpectrum& acceptor);
   /// The donor's and acceptor's names and structure pictures for the report block.
@@ -83,12 +81,13 @@ public:
   /// The print sheet: one row per print-block value, labels at x = 30 and values beside
   /// them, the lifetime and rate rows only while the rate is positive, then a dashed line
   /// and the Dexter overlap integral.
+  [[nodiscard]] const char* Title() const override {
+    return "Results of Forster Energy Transfer Calculation";
+  }
+  [[nodiscard]] int ModuleCode() const override { return kForsterModuleCode; }
   void DrawResults(Canvas& canvas) const override;
   [[nodiscard]] ReportBlock Report() const override { return m_report; }
 };
-
-/// The Forster module's code for printing and reports (its m_resultSource slot).
-inline constexpr int kForsterModuleCode = 2;
 
 /// Texts of the Forster command.
 inline constexpr const char* kForsterCaption = "Forster Energy Transfer";

@@ -33,8 +33,7 @@ std::optional<FieldRefusal> CStrickleDlg::StoreFields(const FieldTexts& texts) {
 }
 
 void CStrickleDlg::BeginShowing() {
-  m_outputEnabled = !m_firstShowing;
-  m_firstShowing = false;
+  CModuleDlg::BeginShowing();
   m_shown = TakeFieldValues(Fields());
 }
 

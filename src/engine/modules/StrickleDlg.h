@@ -3,6 +3,7 @@
 #include "core/DialogFields.h"
 #include "core/Prompts.h"
 #include "core/Spectrum.h"
+#include "modules/ModuleDlg.h"
 #include "output/ResultSheet.h"
 
 #include <array>
@@ -27,7 +28,7 @@ inline constexpr const char* kLifetimeUsage =
 inline constexpr const char* kLifetimeNeedsPair =
     "Please note: Two files (1 ems and 1 abs) are to be opened\n before 'Fluorescence Lifetime "
     "Calculation' can be performed.";
-/// The Strickler-Berg module's code for printing and reports (its m_resultSource slot).
+/// The Strickler-Berg module's code for its report template and help topic.
 inline constexpr int kLifetimeModuleCode = 3;
 
 /// The Strickler-Berg dialog: the absorption band, the reference absorptivity, the
@@ -39,7 +40,7 @@ inline constexpr int kLifetimeModuleCode = 3;
 /// closes with kResultOk or kResultCreateReport; "Print" closes with kResultPrint without
 /// storing, "Cancel" with kResultCancel. The command then calls OnPrint or OnCreateReport,
 /// which read the fields as they were when the dialog opened (BeginShowing).
-class CStrickleDlg : public CDialogModel, public CResultSheet {
+class CStrickleDlg : public CModuleDlg {
 public:
   [[nodiscard]] const char* ClassName() const override { return "CStrickleDlg"; }
 
@@ -58,11 +59,7 @@ public:
   float m_naturalLifetime = 0.0f;   ///< result: ns
   float m_rate = 0.0f;              ///< result: transition rate, s^-1
 
-  bool m_firstShowing = true;
-  bool m_printRequested = false;
-  bool m_reportRequested = false;
   /// Whether "Print" and "Create Report" are enabled in this showing.
-  bool m_outputEnabled = false;
 
   /// Print block: low, high, epsilon, I, M, n, quantum yield, tau_0, k_r, tau.
   std::array<float, 10> m_printNumbers{};
@@ -83,19 +80,23 @@ public:
 
   /// The dialog opens: "Print" and "Create Report" are enabled unless this is the first
   /// showing, the first showing is over, and the fields are kept as shown.
-  void BeginShowing();
+  void BeginShowing() override;
   /// "Print": the fields go back to what the dialog showed (edits are discarded), the print
   /// block is filled from them and printing is requested.
-  void OnPrint();
+  void OnPrint() override;
   /// "Create Report": the report block is filled from the fields as the dialog showed them
   /// (the last calculation's) and a report is requested; the edits stay in the fields for
   /// the calculation that follows.
-  void OnCreateReport();
+  void OnCreateReport() override;
 
   /// Runs the calculation on the fields and stores the clipped band and the results into
   /// them. False, changing nothing, when the band limits or the refractive index are 0.
   bool Calculate(const CSpectrum& absorption, CSpectrum& emission);
 
+  [[nodiscard]] const char* Title() const override {
+    return "Results of Fluorescence Lifetime Calculation";
+  }
+  [[nodiscard]] int ModuleCode() const override { return kLifetimeModuleCode; }
   void DrawResults(Canvas& canvas) const override;
   [[nodiscard]] ReportBlock Report() const override;
 

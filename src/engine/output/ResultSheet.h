@@ -25,6 +25,10 @@ struct ReportBlock {
 class CResultSheet {
 public:
   virtual ~CResultSheet() = default;
+  /// The sheet's title, printed above the results.
+  [[nodiscard]] virtual const char* Title() const = 0;
+  /// The module's code, which picks its report template's placeholders and its help topic.
+  [[nodiscard]] virtual int ModuleCode() const = 0;
   /// Draws the result sheet in the main window's client coordinates (the title is drawn by
   /// the caller at (30, 30)).
   virtual void DrawResults(Canvas& canvas) const = 0;

@@ -1,7 +1,11 @@
 #include "ui/GraphSettingDlg.h"
 
+#include "core/LumivexData.h"
 #include "core/Spectrum.h"
 #include "core/Units.h"
+
+#include <cmath>
+#include <tuple>
 
 namespace lumivex {
 
@@ -39,6 +43,12 @@ std::size_t QuantitySlot(GraphQuantity quantity) {
     }
   }
   return 0;
+}
+
+// log10 of a positive value; 0 where the logarithm is not a number (0 or below).
+float LogOrZero(float value) {
+  const float result = std::log10(value);
+  return std::isfinite(result) ? result : 0.0f;
 }
 
 } // namespace
@@ -113,6 +123,127 @@ void CGraphSettingDlg::EnableQuantitiesFor(int kindCode) {
   case SpectrumKind::None:
     break;
   }
+}
+
+void CGraphSettingDlg::LoadFrom(const CLumivexData& data, const CSpectrum& reference) {
+  m_referenceKind = static_cast<int>(reference.m_kind);
+  switch (reference.m_kind) {
+  case SpectrumKind::Absorption:
+    if (data.m_showEpsilon) {
+      m_yHigh = data.m_epsilonMax;
+      m_yLow = data.m_epsilonLow;
+      m_quantity = GraphQuantity::Epsilon;
+    } else if (data.m_showLogEpsilon) {
+      m_yHigh = LogOrZero(data.m_epsilonMax);
+      m_yLow = data.m_epsilonLow > 0.0f ? LogOrZero(data.m_epsilonLow) : 0.0f;
+      m_quantity = GraphQuantity::LogEpsilon;
+    } else {
+      m_yHigh = data.m_absorptionMax;
+      m_yLow = data.m_absorptionLow;
+      m_quantity = GraphQuantity::Absorption;
+    }
+    break;
+  case SpectrumKind::Emission:
+    if (data.m_showIntensity && !data.m_showFluorescence) {
+      m_yHigh = data.m_intensityMax;
+      m_quantity = GraphQuantity::Intensity;
+    } else {
+      m_yHigh = data.m_yHigh;
+      m_quantity = GraphQuantity::Fluorescence;
+    }
+    m_yLow = data.m_emissionLow;
+    break;
+  case SpectrumKind::LightSource:
+    m_yHigh = data.m_yHigh;
+    m_yLow = data.m_lightSourceLow;
+    m_quantity = GraphQuantity::Irradiance;
+    break;
+  case SpectrumKind::Curve:
+  case SpectrumKind::None:
+    // A model curve: the absorption range, with every quantity open to choice.
+    m_yHigh = data.m_absorptionMax;
+    m_yLow = data.m_absorptionLow;
+    m_quantity = GraphQuantity::Absorption;
+    break;
+  }
+  m_preselected = m_quantity;
+
+  m_unit = XUnitFromCode(data.m_xUnit) == XUnit::Wavelength ? 0 : data.m_xUnit;
+  std::tie(m_xLow, m_xHigh) = AxisRange(XUnitFromCode(m_unit), data.m_xLow, data.m_xHigh);
+  m_title = data.m_title;
+  m_lineWidth = data.m_lineWidth;
+  m_xAxisValues = data.m_xAxisValues != 0;
+  m_yAxisValues = data.m_yAxisValues != 0;
+  m_xPartitions = data.m_xPartitions;
+  m_yPartitions = data.m_yPartitions;
+  if (data.m_freshSettings != 0) {
+    std::tie(m_xLow, m_xHigh) = AxisRange(XUnitFromCode(m_unit), data.m_xMin, data.m_xMax);
+    m_yLow = 0.0f;
+    m_xAxisValues = true;
+    m_yAxisValues = true;
+    m_yHigh = reference.m_kind == SpectrumKind::Emission     ? data.m_emissionMax
+              : reference.m_kind == SpectrumKind::Absorption ? data.m_absorptionMax
+                                                             : data.m_lightSourceMax;
+  }
+  EnableQuantitiesFor(m_referenceKind);
+}
+
+void CGraphSettingDlg::StoreInto(CLumivexData& data) const {
+  float high = m_yHigh;
+  float low = m_yLow;
+  if (m_quantity == GraphQuantity::LogEpsilon) {
+    // The dialog shows the logarithmic range in decades; the document keeps molar
+    // absorptivities, which the painter takes the logarithm of.
+    high = std::pow(10.0f, high);
+    low = low > 0.0f ? std::pow(10.0f, low) : 0.0f;
+  }
+  data.m_yPartitions = m_yPartitions;
+  data.m_xPartitions = m_xPartitions;
+  data.m_settingsApplied = 1;
+  data.m_showAbsorption = data.m_showFluorescence = data.m_showIrradiance = 0;
+  data.m_showLogEpsilon = data.m_showIntensity = data.m_showEpsilon = 0;
+  data.m_xAxisValues = m_xAxisValues ? 1 : 0;
+  data.m_yAxisValues = m_yAxisValues ? 1 : 0;
+  switch (m_quantity) {
+  case GraphQuantity::Absorption:
+    data.m_showAbsorption = 1;
+    data.m_absorptionMax = high;
+    data.m_absorptionLow = low;
+    break;
+  case GraphQuantity::Fluorescence:
+    data.m_showFluorescence = 1;
+    data.m_emissionMax = high;
+    data.m_emissionLow = low;
+    break;
+  case GraphQuantity::LogEpsilon:
+    data.m_showLogEpsilon = 1;
+    data.m_epsilonMax = high;
+    data.m_epsilonLow = low;
+    break;
+  case GraphQuantity::Intensity:
+    data.m_showIntensity = 1;
+    data.m_intensityMax = high;
+    data.m_emissionLow = low;
+    break;
+  case GraphQuantity::Epsilon:
+    data.m_showEpsilon = 1;
+    data.m_epsilonMax = high;
+    data.m_epsilonLow = low;
+    break;
+  case GraphQuantity::Irradiance:
+    data.m_showIrradiance = 1;
+    data.m_lightSourceMax = high;
+    data.m_lightSourceLow = low;
+    break;
+  }
+  const XUnit unit = XUnitFromCode(m_unit);
+  data.m_xLow = unit == XUnit::Wavelength ? m_xLow : FromAxis(unit, m_xHigh);
+  data.m_xHigh = unit == XUnit::Wavelength ? m_xHigh : FromAxis(unit, m_xLow);
+  data.m_xUnit = static_cast<int>(unit);
+  data.m_yHigh = high;
+  data.m_absorptionLow = low;
+  data.m_title = m_title;
+  data.m_lineWidth = m_lineWidth;
 }
 
 } // namespace lumivex

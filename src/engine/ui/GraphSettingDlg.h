@@ -10,6 +10,9 @@
 
 namespace lumivex {
 
+class CLumivexData;
+class CSpectrum;
+
 /// The y quantity radio buttons of Graph Settings, by control identifier.
 enum class GraphQuantity : int {
   Irradiance = 2000,
@@ -71,6 +74,21 @@ public:
   void SelectUnit(int unit, const std::string& lowText, const std::string& highText);
   /// Enables the quantities that fit a reference spectrum of this kind code.
   void EnableQuantitiesFor(int kindCode);
+
+  /// Fills the dialog from the workspace's settings for a reference spectrum: the y range
+  /// and quantity its kind shows, the x range in the current unit, the title, thickness,
+  /// axis values and partitions. While the settings are fresh, the x range is the
+  /// workspace's extent, the y range runs from 0 to the maximum of the reference's kind and
+  /// both axes show values.
+  void LoadFrom(const CLumivexData& data, const CSpectrum& reference);
+  /// OK: writes the dialog into the workspace's settings, the logarithmic range back as
+  /// molar absorptivities and the x range back in nanometres.
+  void StoreInto(CLumivexData& data) const;
+  /// Whether the user chose another quantity than the one LoadFrom preselected.
+  [[nodiscard]] bool QuantityChanged() const { return m_quantity != m_preselected; }
+
+private:
+  GraphQuantity m_preselected = GraphQuantity::Absorption;
 };
 
 } // namespace lumivex

@@ -4,6 +4,7 @@
 
 #include "FakePrompts.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "core/OpenDataFile.h"
 #include "core/ProfileFile.h"
 #include "core/SpectrumFile.h"
@@ -12,7 +13,7 @@
 #include "database/Dib.h"
 #include "database/StructureDlg.h"
 #include "modules/Transmission.h"
-#include "ui/MainFrame.h"
+#include "ui/CommandIds.h"
 
 #include <gtest/gtest.h>
 
@@ -162,12 +163,12 @@ TEST_P(MasterDatabases, ListEveryRecordUnderAUniqueNameInAFewClasses) {
   FakePrompts prompts;
   FakeViews views;
   CMainFrame frame(prompts, views);
-  frame.m_programFolder = kDataFolder;
+  frame.m_folders.program = kDataFolder;
   frame.Startup();
   if (GetParam() == MasterDatabase::Solar) {
-    frame.OnOpenMasterSolarDatabase();
+    frame.Execute(kIdOpenMasterSolar);
   }
-  EXPECT_EQ(frame.m_databasePath, master.path);
+  EXPECT_EQ(frame.m_database.m_databasePath, master.path);
   ASSERT_EQ(frame.m_databaseList.Entries().size(), master.records.size());
   EXPECT_EQ(frame.m_databaseList.TotalNumber(), std::to_string(master.records.size()));
   for (std::size_t i = 0; i < master.records.size(); ++i) {
@@ -488,7 +489,7 @@ TEST(MasterDatabaseSession, OpensRecordSpectraAndStructuresFromTheList) {
   FakePrompts prompts;
   FakeViews views;
   CMainFrame frame(prompts, views);
-  frame.m_programFolder = kDataFolder;
+  frame.m_folders.program = kDataFolder;
   frame.Startup();
   CStructureDlg& list = frame.m_databaseList;
   const auto select = [&list](const std::string& name) {
@@ -530,15 +531,15 @@ TEST(MasterDatabaseSession, OpensRecordSpectraAndStructuresFromTheList) {
   EXPECT_LE(data.m_xMax, 800.0f);
   EXPECT_TRUE(prompts.messages.empty());
 
-  frame.OnOpenMasterSolarDatabase();
-  EXPECT_EQ(frame.m_databasePath, Solar().path);
+  frame.Execute(kIdOpenMasterSolar);
+  EXPECT_EQ(frame.m_database.m_databasePath, Solar().path);
   EXPECT_EQ(list.Entries().size(), Solar().records.size());
   select("ASTM G173-03 global tilt (AM1.5G)");
   EXPECT_EQ(list.Structure(), StructureView::NoStructure);
   // A light source may not join the emission spectrum on show.
   list.OnLightSources();
   EXPECT_EQ(data.Count(), 2);
-  frame.OnFileNew();
+  frame.Execute(kIdFileNew);
   list.OnLightSources();
   ASSERT_EQ(data.Count(), 1);
   EXPECT_EQ(data.At(0)->m_kind, SpectrumKind::LightSource);

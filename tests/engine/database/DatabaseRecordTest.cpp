@@ -2,8 +2,8 @@
 
 #include "FakePrompts.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "core/ProfileFile.h"
-#include "ui/MainFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -383,8 +383,7 @@ protected:
     frame.Startup();
     EXPECT_TRUE(AppendRecord(db, true, Perylene()).ok);
     EXPECT_TRUE(AppendRecord(db, false, Sun()).ok);
-    frame.m_databasePath = db;
-    frame.m_databaseFolder = DatabaseFolder(db);
+    frame.m_database.Open(db);
   }
 
   CSpectrum& Add(int record, bool selected) {
@@ -404,41 +403,39 @@ protected:
 };
 
 TEST_F(DatabaseFrameTest, LoadCurrentRecordPicksTheSpectrum) {
-  EXPECT_FALSE(frame.LoadCurrentRecord(-1));
-  EXPECT_EQ(frame.m_record, DatabaseRecord{});
+  EXPECT_FALSE(frame.Context().LoadCurrentRecord(-1));
+  EXPECT_EQ(frame.m_database.m_record, DatabaseRecord{});
 
   Add(2, false);
   Add(1, false);
-  ASSERT_TRUE(frame.LoadCurrentRecord(-1));
-  EXPECT_EQ(frame.m_currentRecord, 2);
-  EXPECT_EQ(frame.m_record, Sun());
+  ASSERT_TRUE(frame.Context().LoadCurrentRecord(-1));
+  EXPECT_EQ(frame.m_database.m_currentRecord, 2);
+  EXPECT_EQ(frame.m_database.m_record, Sun());
 
   Add(0, true);
   Add(1, true);
   Add(2, false);
-  ASSERT_TRUE(frame.LoadCurrentRecord(-1));
-  EXPECT_EQ(frame.m_currentRecord, 1);
-  EXPECT_EQ(frame.m_record, Perylene());
+  ASSERT_TRUE(frame.Context().LoadCurrentRecord(-1));
+  EXPECT_EQ(frame.m_database.m_currentRecord, 1);
+  EXPECT_EQ(frame.m_database.m_record, Perylene());
 
-  ASSERT_TRUE(frame.LoadCurrentRecord(2));
-  EXPECT_EQ(frame.m_currentRecord, 0);
-  EXPECT_EQ(frame.m_record, DatabaseRecord{});
+  ASSERT_TRUE(frame.Context().LoadCurrentRecord(2));
+  EXPECT_EQ(frame.m_database.m_currentRecord, 0);
+  EXPECT_EQ(frame.m_database.m_record, DatabaseRecord{});
 
-  ASSERT_TRUE(frame.LoadCurrentRecord(3));
-  EXPECT_FALSE(frame.LoadCurrentRecord(5));
-  EXPECT_EQ(frame.m_currentRecord, 1);
-  EXPECT_EQ(frame.m_record, Perylene());
+  ASSERT_TRUE(frame.Context().LoadCurrentRecord(3));
+  EXPECT_FALSE(frame.Context().LoadCurrentRecord(5));
+  EXPECT_EQ(frame.m_database.m_currentRecord, 1);
+  EXPECT_EQ(frame.m_database.m_record, Perylene());
 }
 
 TEST_F(DatabaseFrameTest, OpenRecordSpectrumOpensTheChosenSectionsFile) {
   dir.Write("perylene.ems.txt", "440 0.1\n441 0.4\n442 0.2\n");
-  frame.m_databaseRecord = 1;
-  frame.m_databaseSpectrumKind = 1;
-  EXPECT_EQ(frame.MissingSpectrumFiles(), 4);
-  frame.OpenRecordSpectrum();
+  EXPECT_EQ(frame.m_database.MissingSpectrumFiles(1), 4);
+  frame.m_workspace.OpenRecordSpectrum(1, RecordSection::Emission);
   ASSERT_EQ(frame.m_pData->Count(), 1);
   const CSpectrum& s = *frame.m_pData->At(0);
-  EXPECT_EQ(frame.m_databaseSpectrumPath, dir.Path("perylene.ems.txt"));
+  EXPECT_EQ(frame.m_database.m_databaseSpectrumPath, dir.Path("perylene.ems.txt"));
   EXPECT_EQ(s.m_filePath, dir.Path("perylene.ems.txt"));
   EXPECT_EQ(s.m_kind, SpectrumKind::Emission);
   EXPECT_EQ(s.m_recordNumber, 1);
@@ -446,13 +443,13 @@ TEST_F(DatabaseFrameTest, OpenRecordSpectrumOpensTheChosenSectionsFile) {
   EXPECT_EQ(s.m_quantumYield, 0.94f);
   EXPECT_EQ(s.m_epsilon, 38500.0f);
   EXPECT_EQ(s.m_structurePath, dir.Path("perylene.str.bmp"));
-  EXPECT_EQ(frame.m_openFromDatabase, 0);
   EXPECT_TRUE(prompts.fileDialogs.empty());
 
-  frame.m_databaseRecord = 2;
-  EXPECT_EQ(frame.MissingSpectrumFiles(), 1 + 2);
-  EXPECT_EQ(frame.RecordAbsorptionFilePath(1), dir.Path("perylene.abs.txt"));
-  EXPECT_EQ(frame.RecordAbsorptionFilePath(2), frame.m_databaseFolder);
+  EXPECT_EQ(frame.m_database.MissingSpectrumFiles(2), 1 + 2);
+  EXPECT_EQ(frame.m_database.RecordSpectrumPath(1, RecordSection::Absorption),
+            dir.Path("perylene.abs.txt"));
+  EXPECT_EQ(frame.m_database.RecordSpectrumPath(2, RecordSection::Absorption),
+            frame.m_database.m_databaseFolder);
 }
 
 TEST_F(DatabaseFrameTest, ARecordFileThatIsNotARegularFileIsRefusedUnread) {
@@ -462,7 +459,7 @@ TEST_F(DatabaseFrameTest, ARecordFileThatIsNotARegularFileIsRefusedUnread) {
   // way of a folder whose name gives the path a kind.
   std::filesystem::create_directory(dir.Path("abs"));
   std::string zero = "abs/";
-  for (const char c : frame.m_databaseFolder) {
+  for (const char c : frame.m_database.m_databaseFolder) {
     zero += c == '/' ? "../" : "";
   }
   zero += "dev/zero";
@@ -470,14 +467,13 @@ TEST_F(DatabaseFrameTest, ARecordFileThatIsNotARegularFileIsRefusedUnread) {
     DatabaseRecord record = Perylene();
     record.absFile = file;
     ASSERT_TRUE(AppendRecord(db, false, record).ok);
-    frame.m_databaseRecord = RecordCount(*CProfileCache::Shared().Get(db));
-    frame.m_databaseSpectrumKind = 0;
     prompts.messages.clear();
-    frame.OpenRecordSpectrum();
+    frame.m_workspace.OpenRecordSpectrum(RecordCount(*CProfileCache::Shared().Get(db)),
+                                         RecordSection::Absorption);
     EXPECT_EQ(frame.m_pData->Count(), 0) << file;
     ASSERT_EQ(prompts.messages.size(), 1u) << file;
-    EXPECT_EQ(prompts.messages[0].text,
-              "Cannot open " + frame.m_databaseSpectrumPath + ": it is not a regular file");
+    EXPECT_EQ(prompts.messages[0].text, "Cannot open " + frame.m_database.m_databaseSpectrumPath +
+                                            ": it is not a regular file");
   }
 }
 
@@ -486,10 +482,9 @@ TEST_F(DatabaseFrameTest, LongFileValuesAreCutWhenLocated) {
   record.lsFile = std::string(87, 'a') + ".els.txt";
   ASSERT_EQ(record.lsFile.size(), 95u);
   ASSERT_TRUE(AppendRecord(db, false, record).ok);
-  frame.m_databaseRecord = 3;
-  frame.m_databaseSpectrumKind = 2;
-  frame.OpenRecordSpectrum();
-  EXPECT_EQ(frame.m_databaseSpectrumPath, frame.m_databaseFolder + record.lsFile.substr(0, 89));
+  frame.m_workspace.OpenRecordSpectrum(3, RecordSection::LightSource);
+  EXPECT_EQ(frame.m_database.m_databaseSpectrumPath,
+            frame.m_database.m_databaseFolder + record.lsFile.substr(0, 89));
   EXPECT_EQ(frame.m_pData->Count(), 0);
   EXPECT_EQ(Load(db, 3).lsFile, record.lsFile);
 }

@@ -2,10 +2,10 @@
 #include "FakePrompts.h"
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "core/Bitmap.h"
 #include "database/DatabaseRecord.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <filesystem>
 #include <string>
@@ -43,7 +43,7 @@ protected:
   // Opens `path` through the Open Database command's file dialog.
   void OpenDatabase(const std::string& path) {
     prompts.fileAnswers.push_back(path);
-    frame.OnOpenDatabase();
+    frame.Execute(kIdOpenDatabase);
   }
 
   // The listed names in display order.
@@ -106,7 +106,7 @@ TEST_F(StructureDlgTest, FillingStopsAtTheFirstNamelessRecordWhileTheTotalShowsT
 
 TEST_F(StructureDlgTest, AlphabeticalOrdersIgnoringCaseAndSelectionFollowsTheRecord) {
   // Without a current database the buttons do nothing.
-  frame.m_databasePath.clear();
+  frame.m_database.m_databasePath.clear();
   list.OnAlphabetical();
   list.OnReset();
   list.OnSaveList();
@@ -125,8 +125,7 @@ TEST_F(StructureDlgTest, AlphabeticalOrdersIgnoringCaseAndSelectionFollowsTheRec
 
   list.Select(0);
   list.OnEmission();
-  EXPECT_EQ(frame.m_databaseRecord, 2);
-  EXPECT_EQ(frame.m_databaseSpectrumKind, 1);
+  EXPECT_EQ(frame.m_database.m_databaseRecord, 2);
   ASSERT_EQ(frame.m_pData->Count(), 1);
   EXPECT_EQ(frame.m_pData->At(0)->m_name, "Alpha");
   EXPECT_EQ(frame.m_pData->At(0)->m_recordNumber, 2);
@@ -263,9 +262,9 @@ TEST_F(StructureDlgTest, PopupGreysTheSpectrumItemsWhoseFilesAreMissing) {
   // "List Data" stays greyed until the data editor exists.
   EXPECT_EQ(enabled(0), (std::vector<bool>{true, true, true, false}));
   EXPECT_EQ(enabled(1), (std::vector<bool>{true, false, true, false}));
-  EXPECT_EQ(frame.m_databaseRecord, 2);
+  EXPECT_EQ(frame.m_database.m_databaseRecord, 2);
   EXPECT_EQ(enabled(2), (std::vector<bool>{false, false, false, false}));
-  EXPECT_EQ(frame.m_databaseRecord, 3);
+  EXPECT_EQ(frame.m_database.m_databaseRecord, 3);
 
   // Without a selection the spectrum items do nothing.
   list.Select(7);
@@ -333,11 +332,11 @@ TEST_F(StructureDlgTest, CancellingOpenDatabaseKeepsTheCurrentDatabase) {
   EXPECT_EQ(prompts.fileDialogs[0].filter, "Database files (*.db)|*.db|All files (*.*)|*.*||");
 
   prompts.fileAnswers.push_back(std::nullopt);
-  frame.OnOpenDatabase();
+  frame.Execute(kIdOpenDatabase);
   prompts.fileAnswers.push_back(std::string());
-  frame.OnOpenDatabase();
-  EXPECT_EQ(frame.m_databasePath, path);
-  EXPECT_EQ(frame.m_databaseFolder, dir.Path(""));
+  frame.Execute(kIdOpenDatabase);
+  EXPECT_EQ(frame.m_database.m_databasePath, path);
+  EXPECT_EQ(frame.m_database.m_databaseFolder, dir.Path(""));
   EXPECT_EQ(Names(), std::vector<std::string>{"Kept"});
   EXPECT_TRUE(prompts.messages.empty());
 }
@@ -347,13 +346,12 @@ TEST_F(StructureDlgTest, StartupListsTheMasterMoleculeDatabase) {
   WriteDatabase("Molecule Database/MOLECULE_db.db", 2, {Named("Perylene"), Named("Coumarin")});
   FakeViews startViews;
   CMainFrame started(prompts, startViews);
-  started.m_programFolder = dir.Path("");
+  started.m_folders.program = dir.Path("");
   started.Startup();
   ASSERT_EQ(started.m_databaseList.Entries().size(), 2u);
   EXPECT_EQ(started.m_databaseList.Entries()[1].name, "Coumarin");
   EXPECT_EQ(started.m_databaseList.TotalNumber(), "2");
-  EXPECT_EQ(started.m_databasePath, dir.Path("Molecule Database/MOLECULE_db.db"));
-  EXPECT_EQ(started.m_openMoleculeDatabase, 0);
+  EXPECT_EQ(started.m_database.m_databasePath, dir.Path("Molecule Database/MOLECULE_db.db"));
   EXPECT_EQ(startViews.created, 1);
   EXPECT_GE(startViews.databaseListChanged, 1);
   EXPECT_TRUE(prompts.fileDialogs.empty());
@@ -361,30 +359,25 @@ TEST_F(StructureDlgTest, StartupListsTheMasterMoleculeDatabase) {
 }
 
 TEST_F(StructureDlgTest, MasterDatabasesComeFromTheProgramFolder) {
-  frame.m_programFolder = dir.Path("");
+  frame.m_folders.program = dir.Path("");
   // Not installed: an empty list, the total 0, no message.
-  frame.OnOpenMasterMoleculeDatabase();
+  frame.Execute(kIdOpenMasterMolecule);
   EXPECT_TRUE(list.Entries().empty());
   EXPECT_EQ(list.TotalNumber(), "0");
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(prompts.fileDialogs.empty());
-  EXPECT_EQ(frame.m_openMoleculeDatabase, 0);
 
   std::filesystem::create_directories(dir.Path("Molecule Database"));
   std::filesystem::create_directories(dir.Path("Solar Database"));
   WriteDatabase("Molecule Database/MOLECULE_db.db", 1, {Named("Perylene")});
   WriteDatabase("Solar Database/SOLAR_db.db", 1, {Named("Noon")});
-  frame.OnOpenMasterMoleculeDatabase();
+  frame.Execute(kIdOpenMasterMolecule);
   EXPECT_EQ(Names(), std::vector<std::string>{"Perylene"});
-  EXPECT_EQ(frame.m_databaseFolder, dir.Path("Molecule Database/"));
+  EXPECT_EQ(frame.m_database.m_databaseFolder, dir.Path("Molecule Database/"));
 
-  // With both flags set the solar database wins; both are cleared.
-  frame.m_openMoleculeDatabase = 1;
-  frame.OnOpenMasterSolarDatabase();
+  frame.Execute(kIdOpenMasterSolar);
   EXPECT_EQ(Names(), std::vector<std::string>{"Noon"});
-  EXPECT_EQ(frame.m_databasePath, dir.Path("Solar Database/SOLAR_db.db"));
-  EXPECT_EQ(frame.m_openMoleculeDatabase, 0);
-  EXPECT_EQ(frame.m_openSolarDatabase, 0);
+  EXPECT_EQ(frame.m_database.m_databasePath, dir.Path("Solar Database/SOLAR_db.db"));
   EXPECT_TRUE(prompts.fileDialogs.empty());
 }
 

@@ -2,8 +2,8 @@
 
 #include "FakePrompts.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -148,16 +148,13 @@ TEST_F(WizardCommandTest, ANewDatabaseHoldsTheRecordExactlyAndTheFilesLieBesideI
 
   EXPECT_EQ(TempDir::Read(db), std::string("[Spectra]\nNumber = 1\n\n") + kEosinRecord);
   EXPECT_EQ(TempDir::Read(dir.Path("eosin.abs.txt")), "500 0.1\n501 0.2\n");
-  EXPECT_EQ(frame.m_record.absName, "Eosin Y");
-  EXPECT_EQ(frame.m_record.absWavelength, 517.0f);
-  EXPECT_EQ(frame.m_record.emsNotes, "pH 9\nback\\slash");
 
   ASSERT_EQ(prompts.messages.size(), 1U);
   EXPECT_EQ(prompts.messages[0].text, "Do you want to create another record in this database?");
   EXPECT_EQ(prompts.messages[0].caption, "Another Record?");
   EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
   // The wizard writes a database; it does not open it.
-  EXPECT_TRUE(frame.m_databasePath.empty());
+  EXPECT_TRUE(frame.m_database.m_databasePath.empty());
 }
 
 TEST_F(WizardCommandTest, AnotherRecordStartsWithTheValuesOfTheOneBefore) {
@@ -174,7 +171,7 @@ TEST_F(WizardCommandTest, AnotherRecordStartsWithTheValuesOfTheOneBefore) {
     w.m_tabs.m_tab2.m_name = "Eosin B";
   }));
   prompts.messageAnswers = {kResultYes, kResultNo};
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   const std::string text = TempDir::Read(db);
   std::string second = kEosinRecord;
@@ -192,7 +189,7 @@ TEST_F(WizardCommandTest, AddingToAnExistingDatabaseAppendsTheNextRecord) {
   Start(kIdAddToExistingDatabase);
   prompts.dialogScripts.push_back(
       FillAndFinish([](CWizard& w) { w.m_tabs.m_tab2.m_name = "Rose"; }));
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   EXPECT_EQ(prompts.fileDialogKinds, std::vector<std::string>{"open"});
   const std::string text = TempDir::Read(db);
@@ -206,7 +203,7 @@ TEST_F(WizardCommandTest, CancellingAtAnyStepWritesNothing) {
   const auto run = [this](const std::function<void()>& script) {
     prompts = WizardPrompts();
     script();
-    frame.OnAddRecordToDatabase();
+    frame.Execute(kIdAddRecord);
     EXPECT_FALSE(fs::exists(db));
     EXPECT_FALSE(fs::exists(dir.Path("eosin.abs.txt")));
     EXPECT_TRUE(prompts.messages.empty());
@@ -248,7 +245,7 @@ TEST_F(WizardCommandTest, AnEmptyNameKeepsTheWizardOpen) {
     wizard.m_tabs.m_tab2.m_name = "Eosin Y";
     return static_cast<int>(wizard.OnFinish() ? kResultOk : kResultCancel);
   });
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   ASSERT_EQ(prompts.messages.size(), 2U);
   EXPECT_EQ(prompts.messages[0].text, "A Compound or Light Source Name Must Be Given.");
@@ -269,7 +266,7 @@ TEST_F(WizardCommandTest, AFileThatCannotBeCopiedIsReportedAndTheWizardOpensAgai
     prompts.fileAnswers.push_back(elsewhere.Write("eosin.abs.txt", "500 0.1\n501 0.2\n"));
     EXPECT_TRUE(w.OnOpenFile(WizardFileKind::Absorption));
   }));
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   EXPECT_EQ(prompts.dialogsRun, (std::vector<std::string>{"CWizChoose", "CWizard", "CWizard"}));
   ASSERT_EQ(prompts.messages.size(), 2U);
@@ -284,7 +281,7 @@ TEST_F(WizardCommandTest, ADatabaseThatCannotBeWrittenEndsTheCommandWithAMessage
   fs::create_directories(db);
   Start(kIdAddToExistingDatabase);
   prompts.dialogScripts.push_back(FillAndFinish([this](CWizard& w) { FillEosin(w); }));
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   EXPECT_EQ(prompts.dialogsRun, (std::vector<std::string>{"CWizChoose", "CWizard"}));
   ASSERT_EQ(prompts.messages.size(), 1U);
@@ -301,7 +298,7 @@ TEST_F(WizardCommandTest, ATypedPathChangesOnlyWhereTheFileIsCopiedFrom) {
     // Never chosen with its button, the light source names no file whatever is typed.
     w.m_tabs.m_tab1.File(WizardFileKind::LightSource).path = typed;
   }));
-  frame.OnAddRecordToDatabase();
+  frame.Execute(kIdAddRecord);
 
   const std::string text = TempDir::Read(db);
   EXPECT_NE(text.find("[1 Absorption]\n"), std::string::npos);

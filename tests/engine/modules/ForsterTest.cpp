@@ -2,9 +2,9 @@
 #include "FakePrompts.h"
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "modules/ForsterDlg.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <cmath>
 #include <numbers>
@@ -318,7 +318,7 @@ TEST_F(ForsterDialog, PrintSheetRowsFollowTheWidestLabel) {
   dlg.m_kappa2 = 2.0f / 3.0f;
   dlg.m_distance = 40.0f;
   dlg.Calculate(donor, acceptor);
-  dlg.RequestPrint();
+  dlg.OnPrint();
   dlg.SetPrintTexts(donor, acceptor);
   EXPECT_TRUE(dlg.m_printRequested);
 
@@ -350,7 +350,7 @@ TEST_F(ForsterDialog, PrintSheetRowsFollowTheWidestLabel) {
 
   dlg.m_lifetime = 3.0f;
   dlg.Calculate(donor, acceptor);
-  dlg.RequestPrint();
+  dlg.OnPrint();
   canvas.Clear();
   dlg.DrawResults(canvas);
   EXPECT_EQ(at("Fluorescence lifetime (ns)"), (CPoint{30, 350}));
@@ -367,7 +367,7 @@ TEST_F(ForsterDialog, ReportBlockHoldsNineNumbersSevenTextsAndBothPictures) {
   dlg.m_distance = 45.0f;
   dlg.m_lifetime = 4.0f;
   dlg.Calculate(donor, acceptor);
-  dlg.RequestReport();
+  dlg.OnCreateReport();
   dlg.SetReportSpectra(donor, acceptor);
   EXPECT_TRUE(dlg.m_reportRequested);
   const ReportBlock block = dlg.Report();
@@ -431,7 +431,7 @@ TEST_F(ForsterCommand, UsagePromptUnlessAnEmissionAndAnAbsorptionAreSelected) {
   Add(SpectrumKind::Absorption, 400.0f, 301, "acceptor");
   frame.m_fileList.SetSelected(2, false);
   prompts.messageAnswers.push_back(kResultUsageOk);
-  frame.OnForsterEnergyTransfer();
+  frame.Execute(kIdForster);
   EXPECT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.helpTopics.size(), 1u);
   EXPECT_TRUE(prompts.dialogsRun.empty());
@@ -440,7 +440,7 @@ TEST_F(ForsterCommand, UsagePromptUnlessAnEmissionAndAnAbsorptionAreSelected) {
 TEST_F(ForsterCommand, SpectraThatDoNotOverlapAreRefused) {
   Add(SpectrumKind::Emission, 500.0f, 101, "donor");
   Add(SpectrumKind::Absorption, 300.0f, 100, "acceptor");
-  frame.OnForsterEnergyTransfer();
+  frame.Execute(kIdForster);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "No overlapped");
   EXPECT_EQ(prompts.messages[0].caption, "Lumivex");
@@ -463,7 +463,7 @@ TEST_F(ForsterCommand, TheSpectraListedLastAreUsed) {
     seen = dynamic_cast<CForsterDlg&>(model);
     return kResultCancel;
   });
-  frame.OnForsterEnergyTransfer();
+  frame.Execute(kIdForster);
   EXPECT_EQ(seen.m_acceptorName, "later acceptor");
   EXPECT_EQ(seen.m_donorName, "donor");
   EXPECT_EQ(seen.m_epsilon, 2000.0f);
@@ -472,7 +472,7 @@ TEST_F(ForsterCommand, TheSpectraListedLastAreUsed) {
   EXPECT_EQ(seen.m_low, 500.0f);
   EXPECT_EQ(seen.m_high, 550.0f);
   // The later acceptor was found first, walking up; the donor's record is loaded last.
-  EXPECT_EQ(frame.m_currentRecord, 7);
+  EXPECT_EQ(frame.m_database.m_currentRecord, 7);
 }
 
 TEST_F(ForsterCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
@@ -510,12 +510,10 @@ TEST_F(ForsterCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
     auto& dlg = dynamic_cast<CForsterDlg&>(model);
     EXPECT_EQ(dlg.m_low, 550.0f);
     EXPECT_LT(dlg.m_overlap, overlap);
-    EXPECT_EQ(frame.m_resultSource[kForsterModuleCode], nullptr);
     return kResultPrint;
   });
   Script([&](CDialogModel& model) {
     auto& dlg = dynamic_cast<CForsterDlg&>(model);
-    EXPECT_EQ(frame.m_resultSource[kForsterModuleCode], &dlg);
     EXPECT_EQ(dlg.m_printTexts, (std::array<std::string, 3>{"donor", "acceptor", "water"}));
     EXPECT_EQ(dlg.m_printNumbers[6], 550.0f);
     EXPECT_EQ(dlg.m_printNumbers[8], dlg.m_overlap);
@@ -524,7 +522,6 @@ TEST_F(ForsterCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
   });
   Script([&](CDialogModel& model) {
     auto& dlg = dynamic_cast<CForsterDlg&>(model);
-    EXPECT_EQ(frame.m_resultSource[kForsterModuleCode], &dlg);
     EXPECT_EQ(dlg.m_report.numbers.size(), 9u);
     EXPECT_EQ(dlg.m_report.texts[0], "donor");
     EXPECT_EQ(dlg.m_report.texts[1], "acceptor");
@@ -536,7 +533,6 @@ TEST_F(ForsterCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
   EXPECT_NE(shown, nullptr);
   EXPECT_TRUE(prompts.classScripts["CForsterDlg"].empty());
   // The dialog is gone with the command; nothing points at it any more.
-  EXPECT_EQ(frame.m_resultSource[kForsterModuleCode], nullptr);
   EXPECT_EQ(frame.m_pData->Count(), 2);
 }
 

@@ -2,10 +2,10 @@
 #include "FakePrompts.h"
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "database/Username.h"
 #include "modules/DipoleDlg.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -386,12 +386,12 @@ TEST_F(OscillatorCommand, UsagePromptUnlessExactlyOneAbsorptionSpectrumIsSelecte
   CSpectrum emission = Triangle();
   emission.m_kind = SpectrumKind::Emission;
   Add(emission, "emission");
-  frame.OnOscillatorStrength();
+  frame.Execute(kIdOscillatorStrength);
   Add(Triangle(), "absorption");
-  frame.OnOscillatorStrength(); // two selected
+  frame.Execute(kIdOscillatorStrength); // two selected
   frame.m_fileList.SetSelected(0, false);
   frame.m_fileList.SetSelected(1, false);
-  frame.OnOscillatorStrength(); // none selected
+  frame.Execute(kIdOscillatorStrength); // none selected
   EXPECT_EQ(UsagePrompts(), 4);
   EXPECT_EQ(prompts.helpTopics.size(), 1u); // "OK" opens no help
   EXPECT_TRUE(prompts.dialogsRun.empty());
@@ -446,7 +446,6 @@ TEST_F(OscillatorCommand, DialogReopensWithResultsUntilCancel) {
   EXPECT_TRUE(prompts.classScripts["CDipoleDlg"].empty());
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(frame.m_pData->Count(), 1);
-  EXPECT_EQ(frame.m_resultSource[kOscillatorModuleCode], nullptr);
 }
 
 TEST_F(OscillatorCommand, NoPeakInTheRangeEndsTheModule) {
@@ -457,7 +456,7 @@ TEST_F(OscillatorCommand, NoPeakInTheRangeEndsTheModule) {
     return kResultOk;
   });
   Script([](CDialogModel&) { return kResultCancel; });
-  frame.OnOscillatorStrength();
+  frame.Execute(kIdOscillatorStrength);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "There is no peak in the selected range.");
   EXPECT_EQ(prompts.messages[0].caption, "Lumivex");
@@ -465,7 +464,6 @@ TEST_F(OscillatorCommand, NoPeakInTheRangeEndsTheModule) {
   // The dialog is not shown again.
   EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CDipoleDlg"});
   EXPECT_EQ(prompts.classScripts["CDipoleDlg"].size(), 1u);
-  EXPECT_EQ(frame.m_resultSource[kOscillatorModuleCode], nullptr);
 }
 
 TEST_F(OscillatorCommand, PrintAndReportHandTheResultsOver) {
@@ -487,21 +485,19 @@ TEST_F(OscillatorCommand, PrintAndReportHandTheResultsOver) {
 
   Script([](CDialogModel&) { return kResultOk; });
   Script([this](CDialogModel& model) {
-    EXPECT_EQ(frame.m_resultSource[kOscillatorModuleCode], nullptr);
     // Edits before "Print" are dropped.
     EXPECT_FALSE(dynamic_cast<CDipoleDlg&>(model).StoreFields({{"epsilon", "1"}}, "x", true));
     return kResultPrint;
   });
   Script([this](CDialogModel& model) {
     auto& dlg = dynamic_cast<CDipoleDlg&>(model);
-    EXPECT_EQ(frame.m_resultSource[kOscillatorModuleCode], &dlg);
     EXPECT_EQ(dlg.m_epsilon, 1.0e4f);
     EXPECT_EQ(dlg.m_printCompound, "Eosin");
     EXPECT_EQ(dlg.m_printSolvent, "water");
     return kResultCreateReport;
   });
   Script([](CDialogModel&) { return kResultCancel; });
-  frame.OnOscillatorStrength();
+  frame.Execute(kIdOscillatorStrength);
 
   // The printed page: the title, then the sheet of the calculation run after "Print".
   EXPECT_EQ(printer->pagesEnded, 1);
@@ -513,7 +509,6 @@ TEST_F(OscillatorCommand, PrintAndReportHandTheResultsOver) {
 
   const std::string report = TempDir::Read(reportPath);
   EXPECT_NE(report.find("\nEosin\nf=0.035\n490.0000\n10000.0000\n"), std::string::npos) << report;
-  EXPECT_EQ(frame.m_resultSource[kOscillatorModuleCode], nullptr);
 }
 
 } // namespace

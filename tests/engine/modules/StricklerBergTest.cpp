@@ -2,10 +2,10 @@
 #include "FakePrompts.h"
 #include "RecordingCanvas.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "database/Username.h"
 #include "modules/StrickleDlg.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -371,11 +371,11 @@ TEST_F(LifetimeCommand, UsagePromptUnlessTwoSpectraAreSelected) {
 
   Add(Emission(), "emission");
   Add(Emission(), "another emission");
-  frame.OnFluorescenceLifetime(); // three selected
+  frame.Execute(kIdFluorescenceLifetime); // three selected
   for (int i = 0; i < 3; ++i) {
     frame.m_fileList.SetSelected(i, false);
   }
-  frame.OnFluorescenceLifetime(); // none selected
+  frame.Execute(kIdFluorescenceLifetime); // none selected
   EXPECT_EQ(prompts.messages.size(), 3u);
   EXPECT_EQ(prompts.messages[2].text, prompts.messages[0].text);
   EXPECT_EQ(prompts.helpTopics.size(), 1u);
@@ -385,7 +385,7 @@ TEST_F(LifetimeCommand, UsagePromptUnlessTwoSpectraAreSelected) {
 TEST_F(LifetimeCommand, TwoSpectraMustBeOneAbsorptionAndOneEmission) {
   Add(Emission(), "emission");
   Add(Emission(), "another emission");
-  frame.OnFluorescenceLifetime();
+  frame.Execute(kIdFluorescenceLifetime);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text,
             "Please note: Two files (1 ems and 1 abs) are to be opened\n before 'Fluorescence "
@@ -445,12 +445,10 @@ TEST_F(LifetimeCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
     EXPECT_TRUE(FuzzyCompare(dlg.m_mean, FlatMean(500.0, 600.0), 1e-4));
     EXPECT_GT(dlg.m_rate, 0.0f);
     EXPECT_TRUE(FuzzyCompare(dlg.m_lifetime, 0.5 * dlg.m_naturalLifetime, 1e-6));
-    EXPECT_EQ(frame.m_resultSource[kLifetimeModuleCode], nullptr);
     return kResultPrint;
   });
   Script([this](CDialogModel& model) {
     auto& dlg = dynamic_cast<CStrickleDlg&>(model);
-    EXPECT_EQ(frame.m_resultSource[kLifetimeModuleCode], &dlg);
     EXPECT_EQ(dlg.m_printNumbers[0], 400.0f);
     return kResultCreateReport;
   });
@@ -470,7 +468,6 @@ TEST_F(LifetimeCommand, DialogReopensWithResultsUntilCancelAndHandsThemOver) {
   });
   EXPECT_TRUE(frame.Execute(kIdFluorescenceLifetime));
   EXPECT_TRUE(prompts.classScripts["CStrickleDlg"].empty());
-  EXPECT_EQ(frame.m_resultSource[kLifetimeModuleCode], nullptr);
   EXPECT_EQ(frame.m_pData->Count(), 2);
 
   EXPECT_EQ(printer->pagesEnded, 1);

@@ -1,8 +1,8 @@
 #include "modules/Transmission.h"
 #include "FakePrompts.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <cmath>
 
@@ -149,7 +149,7 @@ TEST_F(TransmissionCommand, UsagePromptUnlessExactlyTwoAreSelected) {
 
   Add(Absorber([](float) { return 1.0f; }), true);
   Add(Absorber([](float) { return 1.0f; }), true);
-  frame.OnTransmissionSimulation();
+  frame.Execute(kIdTransmission);
   EXPECT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.messages[1].buttons, MessageButtons::HelpOk);
   EXPECT_TRUE(prompts.dialogsRun.empty());
@@ -158,7 +158,7 @@ TEST_F(TransmissionCommand, UsagePromptUnlessExactlyTwoAreSelected) {
 TEST_F(TransmissionCommand, TwoAbsorptionSpectraAreNoLightSource) {
   Add(Absorber([](float) { return 1.0f; }), true);
   Add(Absorber([](float) { return 2.0f; }), true);
-  frame.OnTransmissionSimulation();
+  frame.Execute(kIdTransmission);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "Please select two files, one for light source and  one for "
                                       "Abs before 'Transmission Simulation' can be performed.");
@@ -178,7 +178,7 @@ TEST_F(TransmissionCommand, AddsTheTransmittedSpectrumUnselected) {
   const float lightMax = frame.m_pData->m_lightSourceMax;
 
   // Cancel adds nothing.
-  frame.OnTransmissionSimulation();
+  frame.Execute(kIdTransmission);
   EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CTransSim"});
   EXPECT_EQ(frame.m_pData->Count(), 3);
 
@@ -187,7 +187,7 @@ TEST_F(TransmissionCommand, AddsTheTransmittedSpectrumUnselected) {
     return kResultOk;
   });
   const int repaints = views.graphInvalidated;
-  frame.OnTransmissionSimulation();
+  frame.Execute(kIdTransmission);
   ASSERT_EQ(frame.m_pData->Count(), 4);
   const CSpectrum& result = *frame.m_pData->At(3);
   EXPECT_EQ(result.m_name, "Transmission");

@@ -1,9 +1,10 @@
 #include "ui/HelpTopics.h"
 #include "TestSupport.h"
+#include "commands/HelpCommands.h"
+#include "commands/MainFrame.h"
 #include "core/Units.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -125,7 +126,7 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
 
   int aboutTopics = 0;
   for (const CommandInfo& command : Commands()) {
-    if (const int context = CMainFrame::HelpTopicOfCommand(command.id); context != 0) {
+    if (const int context = HelpTopicOfCommand(command.id); context != 0) {
       EXPECT_NE(FindHelpTopic(context), nullptr) << command.menuText;
       ++aboutTopics;
     }

@@ -1,4 +1,4 @@
-#include "ui/MainFrame.h"
+#include "commands/MainFrame.h"
 #include "FakePrompts.h"
 #include "TestSupport.h"
 #include "ui/CommandIds.h"
@@ -23,7 +23,7 @@ protected:
     const std::string path = dir.Write(name, contents);
     const int before = frame.m_pData->Count();
     prompts.fileAnswers.push_back(path);
-    frame.OnOpenDataFile();
+    frame.Execute(kIdOpenDataFile);
     return frame.m_pData->Count() > before;
   }
 
@@ -46,13 +46,13 @@ protected:
 TEST_F(MainFrameTest, StartupCreatesAndArrangesTheWindowsOnce) {
   EXPECT_EQ(views.created, 1);
   EXPECT_EQ(views.arranged, 1);
-  EXPECT_EQ(frame.m_framesCreated, 1);
+  EXPECT_EQ(frame.m_workspace.m_framesCreated, 1);
   EXPECT_FALSE(frame.ChildrenClosable());
-  frame.OnFileNew();
+  frame.Execute(kIdFileNew);
   EXPECT_EQ(views.created, 1);
   frame.BeginClose();
   EXPECT_TRUE(frame.ChildrenClosable());
-  EXPECT_EQ(frame.m_framesCreated, 0);
+  EXPECT_EQ(frame.m_workspace.m_framesCreated, 0);
   EXPECT_EQ(frame.m_skipNextMove, 1);
 }
 
@@ -72,7 +72,7 @@ TEST_F(MainFrameTest, FileNewEmptiesTheWorkspaceButKeepsEpsilonAndIntensityMaxim
   data.m_settingsApplied = 1;
   data.m_freshSettings = 0;
   const int repaints = views.graphInvalidated;
-  frame.OnFileNew();
+  frame.Execute(kIdFileNew);
   EXPECT_EQ(data.Count(), 0);
   EXPECT_EQ(frame.m_fileList.Count(), 0);
   EXPECT_GT(views.graphInvalidated, repaints);
@@ -113,7 +113,7 @@ TEST_F(MainFrameTest, ClosingRecoloursTheRemainingEntriesByPosition) {
   }
   frame.m_fileList.SetSelected(1, true);
   frame.m_fileList.SetSelected(3, true);
-  frame.OnCloseSelectedFiles();
+  frame.Execute(kIdCloseSelectedFiles);
   ASSERT_EQ(frame.m_fileList.Count(), 3);
   EXPECT_EQ(frame.m_fileList.Entry(0).text, "e0");
   EXPECT_EQ(frame.m_fileList.Entry(1).text, "e2");
@@ -125,7 +125,7 @@ TEST_F(MainFrameTest, ClosingRecoloursTheRemainingEntriesByPosition) {
 
   // Nothing selected: only recolouring, repaint and Reset Graph.
   frame.m_pData->m_settingsApplied = 1;
-  frame.OnCloseSelectedFiles();
+  frame.Execute(kIdCloseSelectedFiles);
   EXPECT_EQ(frame.m_fileList.Count(), 3);
   EXPECT_EQ(frame.m_pData->m_settingsApplied, 0);
 }
@@ -155,9 +155,9 @@ TEST_F(MainFrameTest, OpenDataFileAsksThenAddsASelectedColouredEntry) {
   // Cancelling, or a dialog that returns the bare filter, does nothing.
   const int repaints = views.graphInvalidated;
   prompts.fileAnswers.push_back(std::nullopt);
-  frame.OnOpenDataFile();
+  frame.Execute(kIdOpenDataFile);
   prompts.fileAnswers.push_back("*.txt");
-  frame.OnOpenDataFile();
+  frame.Execute(kIdOpenDataFile);
   EXPECT_EQ(frame.m_pData->Count(), 2);
   EXPECT_EQ(views.graphInvalidated, repaints);
 }
@@ -183,19 +183,16 @@ TEST_F(MainFrameTest, OpenDataFileRefusals) {
   EXPECT_EQ(frame.m_fileList.Count(), 2);
 }
 
-TEST_F(MainFrameTest, DatabaseModeOpensTheHandedOverFileWithoutDialogs) {
-  const std::string database =
-      dir.Write("db.db", "[Spectra]\nNumber = 1\n\n[1 Absorption]\nName = Perylene\nEpsilon = "
-                         "38500.000000\nWavelength = 401.000000\n[1 Emission]\nQuantumYield = "
-                         "0.940000\n");
-  frame.m_databasePath = database;
-  frame.m_databaseRecord = 1;
-  frame.m_databaseSpectrumPath = dir.Write("perylene.abs.txt", "400 0.2\n401 0.4\n402 0.3\n");
-  frame.m_openFromDatabase = 1;
-  frame.OnOpenDataFile();
+TEST_F(MainFrameTest, ARecordsSpectrumOpensWithoutDialogs) {
+  dir.Write("perylene.abs.txt", "400 0.2\n401 0.4\n402 0.3\n");
+  frame.m_database.Open(dir.Write(
+      "db.db", "[Spectra]\nNumber = 1\n\n[1 Absorption]\nName = Perylene\nEpsilon = "
+               "38500.000000\nWavelength = 401.000000\nFile = perylene.abs.txt\n[1 Emission]\n"
+               "QuantumYield = 0.940000\n"));
+  frame.m_workspace.OpenRecordSpectrum(1, RecordSection::Absorption);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(prompts.fileDialogs.empty());
-  EXPECT_EQ(frame.m_openFromDatabase, 0);
+  EXPECT_EQ(frame.m_database.m_databaseSpectrumPath, dir.Path("perylene.abs.txt"));
   ASSERT_EQ(frame.m_pData->Count(), 1);
   const CSpectrum& s = *frame.m_pData->At(0);
   EXPECT_EQ(s.m_name, "Perylene");
@@ -223,7 +220,7 @@ TEST_F(MainFrameTest, SetGraphPrefillsFromTheLastSelectedSpectrumAndDisablesQuan
     seen = dynamic_cast<CGraphSettingDlg&>(model);
     return kResultCancel;
   });
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   ASSERT_EQ(prompts.dialogsRun, std::vector<std::string>{"CGraphSettingDlg"});
   EXPECT_EQ(seen.m_quantity, GraphQuantity::Fluorescence);
   EXPECT_EQ(seen.m_referenceKind, 1);
@@ -250,7 +247,7 @@ TEST_F(MainFrameTest, SetGraphPrefillsFromTheLastSelectedSpectrumAndDisablesQuan
     seen = dynamic_cast<CGraphSettingDlg&>(model);
     return kResultCancel;
   });
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   EXPECT_EQ(seen.m_quantity, GraphQuantity::Absorption);
   EXPECT_FALSE(seen.IsEnabled(GraphQuantity::Fluorescence));
   EXPECT_FALSE(seen.IsEnabled(GraphQuantity::Intensity));
@@ -274,7 +271,7 @@ TEST_F(MainFrameTest, SetGraphStoresAWavenumberRangeInNanometres) {
     return kResultOk;
   });
   const int repaints = views.graphInvalidated;
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   const CLumivexData& data = *frame.m_pData;
   EXPECT_EQ(data.m_xLow, 400.0f);
   EXPECT_EQ(data.m_xHigh, 800.0f);
@@ -298,7 +295,7 @@ TEST_F(MainFrameTest, SetGraphStoresAWavenumberRangeInNanometres) {
     return kResultCancel;
   });
   frame.m_fileList.SelectOnly(0);
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   EXPECT_EQ(seen.m_unit, 1);
   EXPECT_EQ(seen.m_xLow, 12500.0f);
   EXPECT_EQ(seen.m_xHigh, 25000.0f);
@@ -310,12 +307,12 @@ TEST_F(MainFrameTest, ChoosingEpsilonRunsAutoScaleOverTheDatabaseSpectra) {
   a.m_epsilonPeak = 21000.0f;
   b.m_epsilonPeak = 34000.0f;
   frame.m_fileList.SelectOnly(0);
-  frame.OnResetGraph();
+  frame.Execute(kIdResetGraph);
   prompts.dialogScripts.push_back([](CDialogModel& model) {
     dynamic_cast<CGraphSettingDlg&>(model).m_quantity = GraphQuantity::Epsilon;
     return kResultOk;
   });
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   const CLumivexData& data = *frame.m_pData;
   EXPECT_EQ(data.m_showEpsilon, 1);
   EXPECT_EQ(data.m_epsilonMax, 34000.0f);
@@ -338,7 +335,7 @@ TEST_F(MainFrameTest, LogEpsilonIsEditedInDecadesAndStoredAsAbsorptivity) {
     seen = dynamic_cast<CGraphSettingDlg&>(model);
     return kResultOk;
   });
-  frame.OnSetGraph();
+  frame.Execute(kIdSetGraph);
   EXPECT_EQ(seen.m_quantity, GraphQuantity::LogEpsilon);
   EXPECT_FLOAT_EQ(seen.m_yHigh, 4.0f);
   EXPECT_FLOAT_EQ(seen.m_yLow, 1.0f);
@@ -411,14 +408,17 @@ TEST_F(MainFrameTest, ResetGraphKeepsTheAutomaticRangeAsTheGraphShowsIt) {
 }
 
 TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
-  prompts.messageAnswers = {1, 2};
-  EXPECT_EQ(frame.HelpMessageBox("How to use it", "Peak Search"), 1);
-  EXPECT_EQ(frame.HelpMessageBox("How to use it", "Peak Search"), 2);
+  // "Help" opens the command's topic, "OK" only closes the prompt.
+  prompts.messageAnswers = {kResultHelp, kResultUsageOk};
+  frame.Context().ShowUsage("How to use it", "Peak Search", kIdPeakSearch);
+  frame.Context().ShowUsage("How to use it", "Peak Search", kIdPeakSearch);
+  EXPECT_EQ(prompts.helpTopics, std::vector<int>{kHelpTopicBase + kIdPeakSearch});
+  prompts.helpTopics.clear();
   EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::HelpOk);
   EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(prompts.messages[0].caption, "Peak Search");
 
-  frame.m_helpFolder = "/opt/lumivex/data/help";
+  frame.m_folders.help = "/opt/lumivex/data/help";
   EXPECT_TRUE(frame.Execute(kIdAcknowledgment));
   EXPECT_TRUE(frame.Execute(kIdAuthors));
   EXPECT_TRUE(frame.Execute(kIdBibliography));
@@ -439,7 +439,7 @@ TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
 }
 
 TEST_F(MainFrameTest, LumivexOnlineSaysWhereThePageIsWhenNoBrowserStarts) {
-  frame.m_helpFolder = "/opt/lumivex/data/help";
+  frame.m_folders.help = "/opt/lumivex/data/help";
   for (const bool starts : {true, false}) {
     prompts.messages.clear();
     prompts.browserStarts = starts;

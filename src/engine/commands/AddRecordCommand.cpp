@@ -1,5 +1,5 @@
-#include "ui/MainFrame.h"
-
+#include "commands/CommandContext.h"
+#include "commands/DatabaseCommands.h"
 #include "database/RecordFiles.h"
 #include "database/Wizard.h"
 
@@ -13,9 +13,10 @@ constexpr const char* kWizardDatabaseFilter = "Database files (*.db)|*.db|All fi
 
 } // namespace
 
-void CMainFrame::OnAddRecordToDatabase() {
+void AddRecordToDatabase(CommandContext& context) {
+  Prompts& prompts = context.prompts;
   CWizChoose choose;
-  if (m_prompts.RunDialog(choose) != kResultOk) {
+  if (prompts.RunDialog(choose) != kResultOk) {
     return;
   }
   bool create = false;
@@ -31,7 +32,7 @@ void CMainFrame::OnAddRecordToDatabase() {
   request.initialName = "*.db";
   request.promptOverwrite = true;
   const std::optional<std::string> chosen =
-      create ? m_prompts.SaveFile(request) : m_prompts.OpenFile(request);
+      create ? prompts.SaveFile(request) : prompts.OpenFile(request);
   if (!chosen || chosen->empty() || *chosen == "*.db") {
     return;
   }
@@ -39,26 +40,26 @@ void CMainFrame::OnAddRecordToDatabase() {
 
   // One wizard for all records of the command: each record starts with the values of the
   // one before.
-  CWizard wizard(m_prompts);
+  CWizard wizard(prompts);
   wizard.m_folder = DatabaseFolder(path);
   for (;;) {
     wizard.OnInitDialog();
-    if (m_prompts.RunDialog(wizard) != kResultOk) {
+    if (prompts.RunDialog(wizard) != kResultOk) {
       return;
     }
-    m_record = wizard.Record();
-    const AddRecordResult added = AddRecordWithFiles(path, wizard.m_folder, create, m_record,
+    const DatabaseRecord record = wizard.Record();
+    const AddRecordResult added = AddRecordWithFiles(path, wizard.m_folder, create, record,
                                                      wizard.Files(), ExistingFile::Replace);
     if (!added.ok) {
-      m_prompts.Message(added.message, kApplicationTitle, MessageButtons::Ok, MessageIcon::Warning);
+      context.Tell(added.message, MessageIcon::Warning);
       if (added.fileFailed) {
         // Nothing was written: the user may choose another file and finish again.
         continue;
       }
       return;
     }
-    if (m_prompts.Message(kAnotherRecordQuestion, kAnotherRecordCaption, MessageButtons::YesNo,
-                          MessageIcon::None) != kResultYes) {
+    if (prompts.Message(kAnotherRecordQuestion, kAnotherRecordCaption, MessageButtons::YesNo,
+                        MessageIcon::None) != kResultYes) {
       return;
     }
     create = false;

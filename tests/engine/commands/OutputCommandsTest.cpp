@@ -1,12 +1,16 @@
 #include "FakePrompts.h"
 #include "TestSupport.h"
+#include "commands/MainFrame.h"
+#include "modules/DipoleDlg.h"
+#include "modules/ForsterDlg.h"
+#include "modules/StrickleDlg.h"
 #include "output/HtmlReport.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
-#include "ui/MainFrame.h"
 
 #include <filesystem>
 #include <regex>
+#include <set>
 
 namespace lumivex {
 namespace {
@@ -27,7 +31,10 @@ public:
     canvas.Text({30, 100}, "Compound");
   }
   [[nodiscard]] ReportBlock Report() const override { return block; }
+  [[nodiscard]] const char* Title() const override { return title; }
+  [[nodiscard]] int ModuleCode() const override { return 2; }
 
+  const char* title = "Results of Forster Energy Transfer Calculation";
   ReportBlock block;
   mutable int drawn = 0;
 };
@@ -43,8 +50,7 @@ FakePrompts::DialogScript TypeName(std::string name, int button = kResultOk) {
 class ResultOutputTest : public ::testing::Test {
 protected:
   ResultOutputTest() : frame(prompts, views) {
-    frame.OnFileNew();
-    frame.m_resultSource[2] = &sheet;
+    frame.Execute(kIdFileNew);
     for (int k = 0; k < 9; ++k) {
       sheet.block.numbers.push_back(10.5f + static_cast<float>(k));
     }
@@ -65,7 +71,7 @@ protected:
     prompts.fileAnswers.push_back(
         dir.Write("test.db", "[Spectra]\nNumber = 1\n\n[1 Absorption]\nName = Fluorescein\n"
                              "Structure = fluorescein.str.bmp\n"));
-    frame.OnOpenDatabase();
+    frame.Execute(kIdOpenDatabase);
   }
 
   // Puts a spectrum in the workspace with its Data File entry, selected.
@@ -98,7 +104,7 @@ protected:
 TEST_F(ResultOutputTest, AModuleSheetPrintsTitledAndScaledFromTheWindowToThePage) {
   prompts.dialogScripts.push_back(TypeName("Ada"));
   const auto printer = AddPrinter();
-  frame.PrintResults(2);
+  frame.m_output.Print(&sheet);
 
   EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CUsername"});
   ASSERT_EQ(prompts.printDialogs.size(), 1u);
@@ -125,43 +131,46 @@ TEST_F(ResultOutputTest, AModuleSheetPrintsTitledAndScaledFromTheWindowToThePage
   EXPECT_EQ(line->font.height, CFont{}.height * 6);
 }
 
-TEST_F(ResultOutputTest, EveryModuleCodeHasItsSheetTitle) {
-  frame.m_usernameDlg.m_userName = "Ada";
-  const std::vector<std::string> titles{
-      "Results of Oscillator Calculation", "Results of Forster Energy Transfer Calculation",
-      "Results of Fluorescence Lifetime Calculation", "Results of Multiple Component Analysis",
-      "Results of Energy Transfer Simulation"};
-  for (int code = 1; code <= 5; ++code) {
+TEST_F(ResultOutputTest, EveryModuleSheetPrintsUnderItsOwnTitle) {
+  frame.m_output.m_usernameDlg.m_userName = "Ada";
+  const CDipoleDlg oscillator;
+  const CForsterDlg forster;
+  const CStrickleDlg lifetime;
+  std::set<std::string> titles;
+  for (const CResultSheet* module :
+       std::initializer_list<const CResultSheet*>{&oscillator, &forster, &lifetime}) {
     const auto printer = AddPrinter();
-    frame.PrintResults(code);
+    frame.m_output.Print(module);
     const auto texts = printer->canvas.TextStrings();
-    ASSERT_FALSE(texts.empty()) << code;
-    EXPECT_EQ(texts.front(), titles[static_cast<std::size_t>(code - 1)]);
+    ASSERT_FALSE(texts.empty()) << module->ModuleCode();
+    EXPECT_EQ(texts.front(), module->Title());
+    EXPECT_TRUE(texts.front().starts_with("Results of "));
     EXPECT_TRUE(printer->documentEnded);
+    titles.insert(texts.front());
   }
-  EXPECT_EQ(sheet.drawn, 1) << "only code 2 has a sheet in this test";
+  EXPECT_EQ(titles.size(), 3u);
 }
 
 TEST_F(ResultOutputTest, ANameOnceTypedIsNotAskedForAgain) {
   prompts.dialogScripts.push_back(TypeName("Ada"));
   AddPrinter();
   AddPrinter();
-  frame.PrintResults(2);
-  frame.PrintResults(2);
+  frame.m_output.Print(&sheet);
+  frame.m_output.Print(&sheet);
   EXPECT_EQ(prompts.dialogsRun.size(), 1u);
   EXPECT_EQ(prompts.printDialogs.size(), 2u);
-  EXPECT_EQ(frame.m_usernameDlg.m_userName, "Ada");
+  EXPECT_EQ(frame.m_output.m_usernameDlg.m_userName, "Ada");
 }
 
 TEST_F(ResultOutputTest, NoNameMeansNoPrintAndNoMessage) {
   const auto printer = AddPrinter();
   // Cancelled after typing: the name typed is not kept.
   prompts.dialogScripts.push_back(TypeName("Bob", kResultCancel));
-  frame.PrintResults(2);
-  EXPECT_EQ(frame.m_usernameDlg.m_userName, "");
+  frame.m_output.Print(&sheet);
+  EXPECT_EQ(frame.m_output.m_usernameDlg.m_userName, "");
   // OK with an empty name.
   prompts.dialogScripts.push_back(TypeName(""));
-  frame.PrintResults(0);
+  frame.m_output.Print(nullptr);
   EXPECT_EQ(prompts.dialogsRun.size(), 2u);
   EXPECT_TRUE(prompts.printDialogs.empty());
   EXPECT_EQ(printer->pagesStarted, 0);
@@ -169,31 +178,19 @@ TEST_F(ResultOutputTest, NoNameMeansNoPrintAndNoMessage) {
 }
 
 TEST_F(ResultOutputTest, ACancelledPrintDialogPrintsNothing) {
-  frame.m_usernameDlg.m_userName = "Ada";
-  frame.PrintResults(2);
+  frame.m_output.m_usernameDlg.m_userName = "Ada";
+  frame.m_output.Print(&sheet);
   EXPECT_EQ(prompts.printDialogs.size(), 1u);
   EXPECT_EQ(sheet.drawn, 0);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(views.savedImages.empty());
 }
 
-TEST_F(ResultOutputTest, CodeSixPrintsOneEmptyPage) {
-  frame.m_usernameDlg.m_userName = "Ada";
-  AddSpectrum(0);
-  const auto printer = AddPrinter();
-  frame.PrintResults(6);
-  EXPECT_EQ(printer->pagesStarted, 1);
-  EXPECT_EQ(printer->pagesEnded, 1);
-  EXPECT_TRUE(printer->documentEnded);
-  EXPECT_FALSE(printer->canvas.DrewAnything());
-  EXPECT_TRUE(views.savedImages.empty());
-}
-
 TEST_F(ResultOutputTest, TheGraphPrintsInBlackAndLeavesItsPictureInTheDatabaseFolder) {
   OpenDatabase();
-  frame.m_usernameDlg.m_userName = "Ada";
+  frame.m_output.m_usernameDlg.m_userName = "Ada";
   AddSpectrum(0);
-  frame.OnResetGraph();
+  frame.Execute(kIdResetGraph);
   const auto printer = AddPrinter();
   ASSERT_TRUE(frame.Execute(kIdPrint));
   EXPECT_TRUE(IsCommandAvailable(kIdPrint));
@@ -216,12 +213,12 @@ TEST_F(ResultOutputTest, ThePicturePrintingWroteGoesWithTheFrame) {
   {
     FakeViews ownViews;
     CMainFrame printing(prompts, ownViews);
-    printing.OnFileNew();
+    printing.Execute(kIdFileNew);
     prompts.fileAnswers.push_back(dir.Write("test.db", "[Spectra]\nNumber = 0\n"));
-    printing.OnOpenDatabase();
-    printing.m_usernameDlg.m_userName = "Ada";
+    printing.Execute(kIdOpenDatabase);
+    printing.m_output.m_usernameDlg.m_userName = "Ada";
     AddPrinter();
-    printing.PrintResults(0);
+    printing.Execute(kIdPrint);
     ASSERT_TRUE(fs::exists(picture));
   }
   EXPECT_FALSE(fs::exists(picture));
@@ -229,13 +226,13 @@ TEST_F(ResultOutputTest, ThePicturePrintingWroteGoesWithTheFrame) {
 }
 
 TEST_F(ResultOutputTest, APrinterThatFailsGivesTheMessage) {
-  frame.m_usernameDlg.m_userName = "Ada";
+  frame.m_output.m_usernameDlg.m_userName = "Ada";
   for (const auto step : {FakePrinter::Step::StartDocument, FakePrinter::Step::StartPage,
                           FakePrinter::Step::EndPage, FakePrinter::Step::EndDocument}) {
     prompts.messages.clear();
     const auto printer = AddPrinter();
     printer->failAt = step;
-    frame.PrintResults(2);
+    frame.m_output.Print(&sheet);
     ASSERT_EQ(prompts.messages.size(), 1u) << static_cast<int>(step);
     EXPECT_EQ(prompts.messages[0].text, "Unable to print the results");
     EXPECT_EQ(prompts.messages[0].caption, "Printer Section");
@@ -255,7 +252,7 @@ TEST_F(ResultOutputTest, AReportFillsTheTemplateWithTheModuleResults) {
                                           "<p>d_a_t_e</p>\n"
                                           "<v:shapetype>spectrum.gif\n"
                                           "</html>\n");
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
 
   EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CUsername"});
   ASSERT_EQ(prompts.fileDialogs.size(), 2u);
@@ -291,7 +288,7 @@ TEST_F(ResultOutputTest, AReportFillsTheTemplateWithTheModuleResults) {
 
 TEST_F(ResultOutputTest, AReportAsksForTheNameEveryTimeShowingTheLastOne) {
   ScriptReport("o_p_e_r\n", "Ada");
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   prompts.dialogScripts.push_back([](CDialogModel& dialog) {
     EXPECT_EQ(static_cast<CUsername&>(dialog).m_userName, "Ada");
     static_cast<CUsername&>(dialog).m_userName = "Grace";
@@ -300,12 +297,12 @@ TEST_F(ResultOutputTest, AReportAsksForTheNameEveryTimeShowingTheLastOne) {
   prompts.fileAnswers.push_back(dir.Path("forster.htmt"));
   const std::string second = dir.Path("second.html");
   prompts.fileAnswers.push_back(second);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_EQ(prompts.dialogsRun.size(), 2u);
   EXPECT_EQ(TempDir::Read(second), ReportHeader() + "Grace\n");
   // Printing afterwards does not ask again.
   AddPrinter();
-  frame.PrintResults(2);
+  frame.m_output.Print(&sheet);
   EXPECT_EQ(prompts.dialogsRun.size(), 2u);
 }
 
@@ -313,13 +310,13 @@ TEST_F(ResultOutputTest, EmptySlotsAndModulesWithoutResultsLeaveNothing) {
   sheet.block.numbers[3] = kNoReportNumber;
   sheet.block.texts[1] = kNoReportText;
   const std::string report = ScriptReport("[d_a_t_a_3_]\n[i_n_p_u_t_1_]\n[d_a_t_a_12]\n");
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_EQ(TempDir::Read(report), ReportHeader() + "[]\n[]\n[]\n");
 
   // The data information editor's block (code 6) and a module without results are empty.
   for (const int code : {6, 1}) {
     const std::string empty = ScriptReport("[d_a_t_a_0_]\n[i_n_p_u_t_0_]\n");
-    frame.WriteHtmlReport(code);
+    frame.m_output.WriteReport(code, ReportBlock{});
     EXPECT_EQ(TempDir::Read(empty), ReportHeader() + "[]\n[]\n") << code;
   }
 }
@@ -328,18 +325,18 @@ TEST_F(ResultOutputTest, TheStructurePlaceholderShowsTheLastSelectedSpectrumsRec
   OpenDatabase();
   AddSpectrum(1);
   const std::string report = ScriptReport("<v:shapetype>structure.gif\n");
-  frame.WriteHtmlReport(1);
+  frame.m_output.WriteReport(1, ReportBlock{});
   const std::string text = TempDir::Read(report);
   const std::string picture = "file://" + dir.Path("fluorescein.str.bmp");
   EXPECT_NE(text.find("<v:imagedata src=\"" + picture + "\"/>"), std::string::npos) << text;
   EXPECT_NE(text.find("<img width=\"239\" height=\"197\" src=\"" + picture + "\""),
             std::string::npos);
-  EXPECT_EQ(frame.m_currentRecord, 1);
+  EXPECT_EQ(frame.m_database.m_currentRecord, 1);
 
   // A spectrum from a plain file has no record and so no structure.
   AddSpectrum(0);
   const std::string plain = ScriptReport("<v:shapetype>structure.gif\n");
-  frame.WriteHtmlReport(1);
+  frame.m_output.WriteReport(1, ReportBlock{});
   EXPECT_NE(TempDir::Read(plain).find("<v:imagedata src=\"\"/>"), std::string::npos);
 }
 
@@ -371,9 +368,10 @@ TEST_F(ResultOutputTest, EveryPictureOfAReportOpensWhereverTheReportIsSaved) {
   // The database and the Forster spectra are named from the program's folder.
   fs::current_path(dir.Path(""));
   prompts.fileAnswers.push_back("Molecule Database/test.db");
-  frame.OnOpenDatabase();
-  EXPECT_TRUE(fs::path(frame.m_databaseFolder).is_absolute()) << frame.m_databaseFolder;
-  EXPECT_EQ(frame.m_databaseFolder, dir.Path("Molecule Database/"));
+  frame.Execute(kIdOpenDatabase);
+  EXPECT_TRUE(fs::path(frame.m_database.m_databaseFolder).is_absolute())
+      << frame.m_database.m_databaseFolder;
+  EXPECT_EQ(frame.m_database.m_databaseFolder, dir.Path("Molecule Database/"));
   AddSpectrum(1);
   sheet.block.donorPicture = "Molecule Database/Fluorescein.str.bmp";
   sheet.block.acceptorPicture = "Molecule Database/../Molecule Database/Eosin Y.str.bmp";
@@ -384,7 +382,7 @@ TEST_F(ResultOutputTest, EveryPictureOfAReportOpensWhereverTheReportIsSaved) {
                                                           "<v:shapetype>spectrum.gif\n"
                                                           "<v:shapetype>structure.gif\n"));
   prompts.fileAnswers.push_back(report);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   // The report is read from another folder than the one it was written from.
   fs::current_path(start);
 
@@ -407,7 +405,7 @@ TEST_F(ResultOutputTest, EveryPictureOfAReportOpensWhereverTheReportIsSaved) {
 TEST_F(ResultOutputTest, AGraphPictureThatCannotBeSavedSaysSo) {
   const std::string report = ScriptReport("<v:shapetype>spectrum.gif\n");
   views.failImageSave = true;
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_TRUE(fs::exists(report));
   ASSERT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.messages[0].text,
@@ -420,24 +418,24 @@ TEST_F(ResultOutputTest, AGraphPictureThatCannotBeSavedSaysSo) {
 TEST_F(ResultOutputTest, CancellingAnyStepWritesNoReport) {
   // The name.
   prompts.dialogScripts.push_back(TypeName("Ada", kResultCancel));
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_TRUE(prompts.fileDialogs.empty());
   // The template.
   prompts.dialogScripts.push_back(TypeName("Ada"));
   prompts.fileAnswers.push_back(std::nullopt);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_EQ(prompts.fileDialogs.size(), 1u);
   // The report.
   prompts.dialogScripts.push_back(TypeName("Ada"));
   prompts.fileAnswers.push_back(dir.Write("forster.htmt", "o_p_e_r\n"));
   prompts.fileAnswers.push_back(std::nullopt);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   EXPECT_EQ(prompts.fileDialogs.size(), 3u);
   // The file name left as the pattern.
   prompts.dialogScripts.push_back(TypeName("Ada"));
   prompts.fileAnswers.push_back(dir.Path("forster.htmt"));
   prompts.fileAnswers.push_back("*.html");
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
 
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(views.savedImages.empty());
@@ -449,7 +447,7 @@ TEST_F(ResultOutputTest, AReportThatCannotBeWrittenSaysSo) {
   prompts.fileAnswers.push_back(dir.Write("forster.htmt", "o_p_e_r\n"));
   const std::string report = dir.Path("missing/results.html");
   prompts.fileAnswers.push_back(report);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text.rfind("Unable to create the report file.\n", 0), 0u);
   EXPECT_NE(prompts.messages[0].text.find(report), std::string::npos);
@@ -462,7 +460,7 @@ TEST_F(ResultOutputTest, ATemplateThatCannotBeReadOrWouldBeOverwrittenStopsTheRe
   prompts.dialogScripts.push_back(TypeName("Ada"));
   prompts.fileAnswers.push_back(dir.Path("gone.htmt"));
   prompts.fileAnswers.push_back(dir.Path("results.html"));
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text.rfind("Unable to open the report template.\n", 0), 0u);
   EXPECT_FALSE(fs::exists(dir.Path("results.html")));
@@ -471,7 +469,7 @@ TEST_F(ResultOutputTest, ATemplateThatCannotBeReadOrWouldBeOverwrittenStopsTheRe
   prompts.dialogScripts.push_back(TypeName("Ada"));
   prompts.fileAnswers.push_back(templatePath);
   prompts.fileAnswers.push_back(templatePath);
-  frame.WriteHtmlReport(2);
+  frame.m_output.WriteReport(sheet);
   ASSERT_EQ(prompts.messages.size(), 2u);
   EXPECT_EQ(prompts.messages[1].text,
             "The report cannot replace its own template.  Please choose another file name for "

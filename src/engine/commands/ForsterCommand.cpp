@@ -1,23 +1,22 @@
+#include "commands/CommandContext.h"
+#include "commands/ModuleCommands.h"
 #include "modules/Forster.h"
 #include "modules/ForsterDlg.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 namespace lumivex {
 
-void CMainFrame::OnForsterEnergyTransfer() {
-  const std::vector<int> selection = Selection();
+void ForsterCommand(CommandContext& context) {
+  const std::vector<int> selection = context.Selection();
   int absorption = 0;
   int emission = 0;
   for (const int index : selection) {
-    const SpectrumKind kind = m_pData->At(index)->m_kind;
+    const SpectrumKind kind = context.data.At(index)->m_kind;
     absorption += kind == SpectrumKind::Absorption ? 1 : 0;
     emission += kind == SpectrumKind::Emission ? 1 : 0;
   }
   if (absorption == 0 || emission == 0) {
-    if (HelpMessageBox(kForsterUsage, kForsterCaption) == kResultHelp) {
-      m_prompts.ShowHelp(kHelpTopicBase + kIdForster);
-    }
+    context.ShowUsage(kForsterUsage, kForsterCaption, kIdForster);
     return;
   }
 
@@ -26,52 +25,34 @@ void CMainFrame::OnForsterEnergyTransfer() {
   CSpectrum* donor = nullptr;
   CSpectrum* acceptor = nullptr;
   for (auto index = selection.rbegin(); index != selection.rend(); ++index) {
-    CSpectrum* spectrum = m_pData->At(*index);
+    CSpectrum* spectrum = context.data.At(*index);
     if (acceptor == nullptr && spectrum->m_kind == SpectrumKind::Absorption) {
       acceptor = spectrum;
-      LoadCurrentRecord(*index);
+      context.LoadCurrentRecord(*index);
     } else if (donor == nullptr && spectrum->m_kind == SpectrumKind::Emission) {
       donor = spectrum;
-      LoadCurrentRecord(*index);
+      context.LoadCurrentRecord(*index);
     }
   }
 
   const std::optional<OverlapRange> overlap = FindOverlapRange(*donor, *acceptor);
   if (!overlap) {
-    m_prompts.Message(kForsterNoOverlap, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
+    context.Tell(kForsterNoOverlap, MessageIcon::None);
     return;
   }
 
   CForsterDlg dlg;
   dlg.Fill(*donor, *acceptor, overlap->low, overlap->high);
-  dlg.m_firstShowing = true;
-  for (;;) {
-    dlg.m_printRequested = false;
-    dlg.m_reportRequested = false;
-    const int result = m_prompts.RunDialog(dlg);
-    if (result == kResultCancel) {
-      break;
-    }
-    if (result == kResultPrint) {
-      dlg.RequestPrint();
-    } else if (result == kResultCreateReport) {
-      dlg.RequestReport();
-    }
+  RunModuleDialog(context, dlg, [&] {
     dlg.Calculate(*donor, *acceptor);
     if (dlg.m_printRequested) {
       dlg.SetPrintTexts(*donor, *acceptor);
-      m_resultSource[kForsterModuleCode] = &dlg;
-      PrintResults(kForsterModuleCode);
     }
     if (dlg.m_reportRequested) {
       dlg.SetReportSpectra(*donor, *acceptor);
-      m_resultSource[kForsterModuleCode] = &dlg;
-      WriteHtmlReport(kForsterModuleCode);
     }
-    dlg.m_firstShowing = false;
-  }
-  // The dialog ends with the command; printing and reports must not reach it afterwards.
-  m_resultSource[kForsterModuleCode] = nullptr;
+    return ModuleStep::Output;
+  });
 }
 
 } // namespace lumivex

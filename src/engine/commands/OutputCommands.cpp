@@ -1,8 +1,12 @@
+#include "commands/OutputCommands.h"
+
+#include "commands/CommandContext.h"
+#include "commands/CommandRegistry.h"
 #include "core/AtomicFile.h"
 #include "output/HtmlReport.h"
 #include "output/PageCanvas.h"
+#include "ui/CommandIds.h"
 #include "ui/GraphPainter.h"
-#include "ui/MainFrame.h"
 
 #include <algorithm>
 #include <ctime>
@@ -34,24 +38,6 @@ constexpr const char* kReportOverTemplate =
     "The report cannot replace its own template.  Please choose another file name for the "
     "report.";
 
-/// The title of a module's result sheet, or null for a code without a sheet.
-const char* SheetTitle(int moduleCode) {
-  switch (moduleCode) {
-  case 1:
-    return "Results of Oscillator Calculation";
-  case 2:
-    return "Results of Forster Energy Transfer Calculation";
-  case 3:
-    return "Results of Fluorescence Lifetime Calculation";
-  case 4:
-    return "Results of Multiple Component Analysis";
-  case 5:
-    return "Results of Energy Transfer Simulation";
-  default:
-    return nullptr;
-  }
-}
-
 std::string LocalDate() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -78,77 +64,78 @@ std::string AbsolutePicture(const std::string& path) {
 
 } // namespace
 
-bool CMainFrame::AskUserName(bool always) {
+CResultOutput::~CResultOutput() {
+  for (const std::string& picture : m_printPictures) {
+    std::error_code ignored;
+    std::filesystem::remove(picture, ignored);
+  }
+}
+
+void CResultOutput::Register(CCommandRegistry& registry) {
+  registry.Add(kIdPrint, [this] { Print(nullptr); });
+}
+
+bool CResultOutput::AskUserName(bool always) {
   if (!always && !m_usernameDlg.m_userName.empty()) {
     return true;
   }
   const std::string shown = m_usernameDlg.m_userName;
-  if (m_prompts.RunDialog(m_usernameDlg) != kResultOk) {
+  if (m_context.prompts.RunDialog(m_usernameDlg) != kResultOk) {
     m_usernameDlg.m_userName = shown;
     return false;
   }
   return !m_usernameDlg.m_userName.empty();
 }
 
-void CMainFrame::PrintResults(int moduleCode) {
+void CResultOutput::Print(const CResultSheet* sheet) {
   if (!AskUserName(false)) {
     return;
   }
-  std::unique_ptr<PrintJob> job = m_prompts.PrintDialog(PrintDialogRequest{});
+  std::unique_ptr<PrintJob> job = m_context.prompts.PrintDialog(PrintDialogRequest{});
   if (!job) {
     return;
   }
-  if (!PrintPage(*job, moduleCode)) {
-    m_prompts.Message(kUnableToPrint, kPrinterSection, MessageButtons::Ok, MessageIcon::Warning);
+  if (!PrintPage(*job, sheet)) {
+    m_context.prompts.Message(kUnableToPrint, kPrinterSection, MessageButtons::Ok,
+                              MessageIcon::Warning);
   }
 }
 
-bool CMainFrame::PrintPage(PrintJob& job, int moduleCode) {
+bool CResultOutput::PrintPage(PrintJob& job, const CResultSheet* sheet) {
   if (!job.StartDocument(kPrintDocumentName) || !job.StartPage()) {
     return false;
   }
   // The page is laid out on the main window's client area, scaled to the printable area.
-  CPageCanvas page(job.PageCanvas(), m_views.ClientSize(), job.PrintableSize());
-  if (const char* title = SheetTitle(moduleCode)) {
+  CPageCanvas page(job.PageCanvas(), m_context.views.ClientSize(), job.PrintableSize());
+  if (sheet != nullptr) {
     const CFont previous = page.Font();
     page.SetFont({"Helvetica", 22, 400, 0});
-    page.Text(kTitlePosition, title);
+    page.Text(kTitlePosition, sheet->Title());
     page.SetFont(previous);
-    if (const CResultSheet* sheet = m_resultSource[static_cast<std::size_t>(moduleCode)]) {
-      sheet->DrawResults(page);
-    }
-  } else if (moduleCode != 6) {
-    DrawGraph(*m_pData, page, m_views.GraphClientSize(), true);
-    const std::string picture = m_databaseList.Folder() + kPrintPictureName;
+    sheet->DrawResults(page);
+  } else {
+    DrawGraph(m_context.data, page, m_context.views.GraphClientSize(), true);
+    const std::string picture = m_context.databaseList.Folder() + kPrintPictureName;
     const bool known =
         std::find(m_printPictures.begin(), m_printPictures.end(), picture) != m_printPictures.end();
-    if (m_views.SaveGraphImage(picture) && !known) {
+    if (m_context.views.SaveGraphImage(picture) && !known) {
       m_printPictures.push_back(picture);
     }
   }
   return job.EndPage() && job.EndDocument();
 }
 
-ReportBlock CMainFrame::ReportBlockOf(int moduleCode) const {
-  if (moduleCode >= 1 && moduleCode <= 5) {
-    if (const CResultSheet* sheet = m_resultSource[static_cast<std::size_t>(moduleCode)]) {
-      return sheet->Report();
-    }
-  }
-  return {};
-}
-
-void CMainFrame::WriteHtmlReport(int moduleCode) {
+void CResultOutput::WriteReport(int moduleCode, const ReportBlock& block) {
   if (!AskUserName(true)) {
     return;
   }
-  const bool recordLoaded = LoadCurrentRecord(-1);
+  const bool recordLoaded = m_context.LoadCurrentRecord(-1);
 
   FileDialogRequest templateDialog;
   templateDialog.filter = kTemplateFilter;
   templateDialog.defaultExtension = "htmt";
   templateDialog.initialName = "*.htmt";
-  const std::optional<std::string> templatePath = m_prompts.OpenFile(templateDialog);
+  const std::optional<std::string> templatePath = m_context.prompts.OpenFile(templateDialog);
   if (!templatePath) {
     return;
   }
@@ -157,30 +144,31 @@ void CMainFrame::WriteHtmlReport(int moduleCode) {
   reportDialog.defaultExtension = "html";
   reportDialog.initialName = "*.html";
   reportDialog.promptOverwrite = true;
-  const std::optional<std::string> reportPath = m_prompts.SaveFile(reportDialog);
+  const std::optional<std::string> reportPath = m_context.prompts.SaveFile(reportDialog);
   if (!reportPath || *reportPath == "*.html" || *templatePath == "*.htmt") {
     return;
   }
   if (SameFile(*templatePath, *reportPath)) {
-    m_prompts.Message(kReportOverTemplate, kApplicationTitle, MessageButtons::Ok,
-                      MessageIcon::Warning);
+    m_context.prompts.Message(kReportOverTemplate, kApplicationTitle, MessageButtons::Ok,
+                              MessageIcon::Warning);
     return;
   }
   std::string templateText;
   if (const FileStatus read = ReadWholeFile(*templatePath, templateText); !read.ok) {
-    m_prompts.Message(kTemplateUnreadable + read.message, kApplicationTitle, MessageButtons::Ok,
-                      MessageIcon::Warning);
+    m_context.prompts.Message(kTemplateUnreadable + read.message, kApplicationTitle,
+                              MessageButtons::Ok, MessageIcon::Warning);
     return;
   }
 
-  ReportValues values = ReportValuesOf(moduleCode, ReportBlockOf(moduleCode));
+  ReportValues values = ReportValuesOf(moduleCode, block);
   values.userName = m_usernameDlg.m_userName;
   values.date = LocalDate();
   // The graph picture lies beside the report, so the report finds it by its name alone.
   const std::string picture = ReportPicturePath(*reportPath);
   values.spectrumPicture = std::filesystem::path(picture).filename().string();
-  if (recordLoaded && !m_record.absStructure.empty()) {
-    values.structurePicture = m_databaseFolder + m_record.absStructure;
+  const CDatabaseSession& database = m_context.database;
+  if (recordLoaded && !database.m_record.absStructure.empty()) {
+    values.structurePicture = database.m_databaseFolder + database.m_record.absStructure;
   }
   for (std::string* named :
        {&values.donorPicture, &values.acceptorPicture, &values.structurePicture}) {
@@ -188,15 +176,15 @@ void CMainFrame::WriteHtmlReport(int moduleCode) {
   }
   if (const FileStatus written = WriteFileAtomically(*reportPath, FillReport(templateText, values));
       !written.ok) {
-    m_prompts.Message(kReportUnwritable + written.message, kApplicationTitle, MessageButtons::Ok,
-                      MessageIcon::Warning);
+    m_context.prompts.Message(kReportUnwritable + written.message, kApplicationTitle,
+                              MessageButtons::Ok, MessageIcon::Warning);
     return;
   }
-  if (!m_views.SaveGraphImage(picture)) {
-    m_prompts.Message(kReportPictureUnwritable + picture + ".", kApplicationTitle,
-                      MessageButtons::Ok, MessageIcon::Warning);
+  if (!m_context.views.SaveGraphImage(picture)) {
+    m_context.prompts.Message(kReportPictureUnwritable + picture + ".", kApplicationTitle,
+                              MessageButtons::Ok, MessageIcon::Warning);
   }
-  m_prompts.Message(kReportNote, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
+  m_context.prompts.Message(kReportNote, kApplicationTitle, MessageButtons::Ok, MessageIcon::None);
 }
 
 } // namespace lumivex

@@ -1,21 +1,20 @@
+#include "commands/CommandContext.h"
+#include "commands/ModuleCommands.h"
 #include "modules/Transmission.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 namespace lumivex {
 
-void CMainFrame::OnTransmissionSimulation() {
-  const std::vector<int> selection = Selection();
+void TransmissionCommand(CommandContext& context) {
+  const std::vector<int> selection = context.Selection();
   if (selection.size() != 2) {
-    if (HelpMessageBox(kTransmissionUsage, kTransmissionCaption) == kResultHelp) {
-      m_prompts.ShowHelp(kHelpTopicBase + kIdTransmission);
-    }
+    context.ShowUsage(kTransmissionUsage, kTransmissionCaption, kIdTransmission);
     return;
   }
   const CSpectrum* absorber = nullptr;
   const CSpectrum* source = nullptr;
   for (const int index : selection) {
-    const CSpectrum* spectrum = m_pData->At(index);
+    const CSpectrum* spectrum = context.data.At(index);
     switch (spectrum->m_kind) {
     case SpectrumKind::Absorption:
       absorber = spectrum;
@@ -30,20 +29,19 @@ void CMainFrame::OnTransmissionSimulation() {
     }
   }
   if (absorber == nullptr || source == nullptr) {
-    m_prompts.Message(kTransmissionWrongKinds, kApplicationTitle, MessageButtons::Ok,
-                      MessageIcon::Information);
+    context.Tell(kTransmissionWrongKinds, MessageIcon::Information);
     return;
   }
 
   CTransSim dlg;
-  if (m_prompts.RunDialog(dlg) != kResultOk) {
+  if (context.prompts.RunDialog(dlg) != kResultOk) {
     return;
   }
-  m_pData->AppendSpectrum(SimulateTransmission(*source, *absorber, dlg.m_factor));
+  context.data.AppendSpectrum(SimulateTransmission(*source, *absorber, dlg.m_factor));
   // The new entry stays unselected, and the workspace's extents and maxima stay as they are.
-  m_fileList.AddEntry(TransmissionEntryText(dlg.m_factor), m_fileList.Count());
-  m_views.FileListChanged();
-  m_views.InvalidateGraph();
+  context.fileList.AddEntry(TransmissionEntryText(dlg.m_factor), context.fileList.Count());
+  context.views.FileListChanged();
+  context.views.InvalidateGraph();
 }
 
 } // namespace lumivex

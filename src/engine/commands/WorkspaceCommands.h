@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/OpenDataFile.h"
+#include "database/DatabaseRecord.h"
+
+#include <string>
+
+namespace lumivex {
+
+class CCommandRegistry;
+struct CommandContext;
+
+/// The workspace files: New, Open Data File (from a file or from a database record) and
+/// Close Selected Files. It also knows whether the frame's windows exist and may close.
+class CWorkspaceCommands {
+public:
+  explicit CWorkspaceCommands(CommandContext& context) : m_context(context) {}
+
+  void Register(CCommandRegistry& registry);
+
+  /// File New: the first creates the windows, every later one empties the workspace.
+  void OnFileNew();
+  /// Close Selected Files, then Reset Graph.
+  void OnCloseSelectedFiles();
+  /// Open Data File: the format note, then a spectrum file the user chooses.
+  void OnOpenDataFile();
+  /// Opens the spectrum file that a record of the current database names in a section, with
+  /// the record's values.
+  void OpenRecordSpectrum(int record, RecordSection section);
+
+  /// Closing the frame: the child windows may close from now on.
+  void BeginClose();
+  [[nodiscard]] bool ChildrenClosable() const { return m_childrenClosable; }
+
+  int m_framesCreated = 0;
+
+private:
+  /// Opens a spectrum file into the workspace and tells the user what came of it; with a
+  /// database request, the spectrum takes the record's values.
+  void Open(const std::string& path, const DatabaseOpenRequest* request);
+
+  CommandContext& m_context;
+  bool m_childrenClosable = false;
+};
+
+} // namespace lumivex
