@@ -1,7 +1,9 @@
 #include "DialogViews.h"
 
+#include "CreateSpectraView.h"
 #include "DatabaseView.h"
 #include "DipoleDlgView.h"
+#include "FormDlgView.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
 #include "StrickleDlgView.h"
@@ -9,6 +11,7 @@
 #include "UsernameView.h"
 #include "WizChooseView.h"
 #include "WizardView.h"
+#include "curves/CurveDialogs.h"
 #include "database/StructureDlg.h"
 #include "database/Username.h"
 #include "database/Wizard.h"
@@ -35,6 +38,12 @@ using ProgramViews =
                ViewLink<CDipoleDlg, DipoleDlgView>, ViewLink<CStrickleDlg, StrickleDlgView>,
                ViewLink<CTransSim, TransSimView>>;
 
+// The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
+using CurvesViews =
+    std::tuple<ViewLink<CDistributionDlg, FormDlgView>, ViewLink<CLorentzDlg, FormDlgView>,
+               ViewLink<CBlackbodyDlg, FormDlgView>, ViewLink<CAddSubtractSpectra, FormDlgView>,
+               ViewLink<CMathDlg, FormDlgView>, ViewLink<CCreateSpectra, CreateSpectraView>>;
+
 template <typename... Links> DialogViewRegistry Registered(std::tuple<Links...> /*links*/) {
   DialogViewRegistry registry;
   (registry.Register(Links{}), ...);
@@ -44,7 +53,8 @@ template <typename... Links> DialogViewRegistry Registered(std::tuple<Links...> 
 } // namespace
 
 const DialogViewRegistry& DialogViewRegistry::Program() {
-  static const DialogViewRegistry registry = Registered(ProgramViews{});
+  static const DialogViewRegistry registry =
+      Registered(std::tuple_cat(ProgramViews{}, CurvesViews{}));
   return registry;
 }
 

@@ -1,5 +1,6 @@
 #include "commands/MainFrame.h"
 
+#include "commands/CurvesCommands.h"
 #include "commands/DatabaseCommands.h"
 #include "commands/GraphCommands.h"
 #include "commands/HelpCommands.h"
@@ -23,6 +24,7 @@ CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
   RegisterModuleCommands(m_commands, m_context);
   m_output.Register(m_commands);
   RegisterHelpCommands(m_commands, m_context);
+  RegisterCurvesCommands(m_commands, m_context);
 }
 
 bool CMainFrame::Execute(int id) {

@@ -434,7 +434,7 @@ TEST_F(MainFrameTest, UsagePromptAndHelpCommands) {
             std::vector<std::string>{"/opt/lumivex/data/help/index.html"});
 
   // Commands whose capabilities are not built refuse to run.
-  EXPECT_FALSE(frame.Execute(kIdLorentzian));
+  EXPECT_FALSE(frame.Execute(kIdEnergyTransferSimulation));
   EXPECT_FALSE(frame.Execute(12345));
 }
 

@@ -62,7 +62,7 @@ TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
         kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
-  for (const int id : {kIdListData, kIdGaussian}) {
+  for (const int id : {kIdListData, kIdMultipleComponent}) {
     EXPECT_FALSE(IsCommandAvailable(id)) << id;
   }
   EXPECT_FALSE(IsCommandAvailable(1));
