@@ -58,6 +58,25 @@ const std::vector<HelpTopic>& HelpTopics() {
        "fluorescence lifetime strickler-berg strickler berg radiative rate constant natural "
        "radiative lifetime tau quantum yield refractive index absorption band emission integral "
        "term mean value nu-3 epsilon print report modules menu"},
+      {kHelpTopicBase + kIdGaussian, "gaussian-distribution.html", "Gaussian Distribution",
+       "gaussian distribution peak model curve half width peak wavelength height factor "
+       "standard deviation 3.1415 pi area curves menu"},
+      {kHelpTopicBase + kIdLorentzian, "lorentzian-distribution.html", "Lorentzian Distribution",
+       "lorentzian distribution lorentz cauchy peak model curve half width peak wavelength "
+       "height factor curves menu"},
+      {kHelpTopicBase + kIdBlackbody, "blackbody.html", "Blackbody Radiation Distribution",
+       "blackbody black body radiator radiation planck temperature kelvin sun photosphere 5776 "
+       "radiance wien lamp model curve curves menu"},
+      {kHelpTopicBase + kIdSpectrumCalculator, "spectrum-calculator.html", "Spectrum Calculator",
+       "spectrum calculator formula add subtract fraction coefficient letters combination "
+       "linear sum difference weights area normalised normalized quantum yield curves menu"},
+      {kHelpTopicBase + kIdCreateSpectrum, "create-spectrum.html", "Create Spectrum",
+       "create spectrum synthetic peaks lorentzian gaussian delta full width half height fwhm "
+       "intensity absorption emission light source pages next curves menu"},
+      {kHelpTopicBase + kIdAlterSpectrum, "alter-spectrum.html", "Alter Spectrum",
+       "alter spectrum shift scale factor copy display unaltered spectrum remove curves menu"},
+      {kHelpTopicBase + kIdNormalize, "normalize.html", "Normalize",
+       "normalize normalise normalization peak value one 1 scale copy norm curves menu"},
       {kHelpTopicBase + kIdPrint, "print.html", "Print and Reports",
        "print printer page pdf result sheet user name report html web page template htmt "
        "placeholder picture graph temp.bmp create report ctrl+p file menu"},
@@ -102,7 +121,11 @@ const std::vector<HelpGroup>& HelpGroups() {
         kHelpTopicBase + kIdOpenDataFile, kHelpDatabaseWizard, kHelpTopicBase + kIdAutoScale,
         kHelpTopicBase + kIdResetGraph, kHelpTopicBase + kIdSetGraph, kHelpTopicBase + kIdForster,
         kHelpTopicBase + kIdTransmission, kHelpTopicBase + kIdOscillatorStrength,
-        kHelpTopicBase + kIdFluorescenceLifetime, kHelpTopicBase + kIdPrint}},
+        kHelpTopicBase + kIdFluorescenceLifetime, kHelpTopicBase + kIdGaussian,
+        kHelpTopicBase + kIdLorentzian, kHelpTopicBase + kIdBlackbody,
+        kHelpTopicBase + kIdSpectrumCalculator, kHelpTopicBase + kIdCreateSpectrum,
+        kHelpTopicBase + kIdAlterSpectrum, kHelpTopicBase + kIdNormalize,
+        kHelpTopicBase + kIdPrint}},
       {"Units and quantities", {kHelpUnitsAndQuantities}},
       {"About",
        {kHelpOverview, kHelpToolbar, kHelpBibliography, kHelpDevelopment, kHelpAcknowledgment,
