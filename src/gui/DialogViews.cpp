@@ -6,6 +6,7 @@
 #include "FormDlgView.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
+#include "MultipleComponentDlgView.h"
 #include "StrickleDlgView.h"
 #include "TransSimView.h"
 #include "UsernameView.h"
@@ -17,6 +18,7 @@
 #include "database/Wizard.h"
 #include "modules/DipoleDlg.h"
 #include "modules/ForsterDlg.h"
+#include "modules/MultipleComponentDlg.h"
 #include "modules/StrickleDlg.h"
 #include "modules/Transmission.h"
 #include "ui/GraphSettingDlg.h"
@@ -36,7 +38,8 @@ using ProgramViews =
                ViewLink<CWizChoose, WizChooseView>, ViewLink<CWizard, WizardView>,
                ViewLink<CUsername, UsernameView>, ViewLink<CForsterDlg, ForsterDlgView>,
                ViewLink<CDipoleDlg, DipoleDlgView>, ViewLink<CStrickleDlg, StrickleDlgView>,
-               ViewLink<CTransSim, TransSimView>>;
+               ViewLink<CTransSim, TransSimView>, ViewLink<CMCAiputDlg, MCAiputDlgView>,
+               ViewLink<CMultipleAnalysisDlg, MultipleAnalysisDlgView>>;
 
 // The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
 using CurvesViews =

@@ -4,6 +4,7 @@
 #include "FakePrompts.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
+#include "MultipleComponentDlgView.h"
 #include "QtPrompts.h"
 #include "StrickleDlgView.h"
 #include "TransSimView.h"
@@ -15,6 +16,7 @@
 #include "database/Wizard.h"
 #include "modules/DipoleDlg.h"
 #include "modules/ForsterDlg.h"
+#include "modules/MultipleComponentDlg.h"
 #include "modules/StrickleDlg.h"
 #include "modules/Transmission.h"
 #include "ui/GraphSettingDlg.h"
@@ -70,6 +72,10 @@ TEST(DialogViews, EveryDialogOfTheProgramOpensInItsOwnView) {
   CDipoleDlg dipole;
   CStrickleDlg strickle;
   CTransSim transmission;
+  const CSpectrum component;
+  const std::vector<const CSpectrum*> components = {&component, &component};
+  CMCAiputDlg mcaInput(components);
+  CMultipleAnalysisDlg mcaResults;
   EXPECT_TRUE(ShownIn<gui::GraphSettingDlgView>(prompts, graph));
   EXPECT_TRUE(ShownIn<gui::SortDBView>(prompts, sort));
   EXPECT_TRUE(ShownIn<gui::WizChooseView>(prompts, choose));
@@ -79,6 +85,8 @@ TEST(DialogViews, EveryDialogOfTheProgramOpensInItsOwnView) {
   EXPECT_TRUE(ShownIn<gui::DipoleDlgView>(prompts, dipole));
   EXPECT_TRUE(ShownIn<gui::StrickleDlgView>(prompts, strickle));
   EXPECT_TRUE(ShownIn<gui::TransSimView>(prompts, transmission));
+  EXPECT_TRUE(ShownIn<gui::MCAiputDlgView>(prompts, mcaInput));
+  EXPECT_TRUE(ShownIn<gui::MultipleAnalysisDlgView>(prompts, mcaResults));
 }
 
 TEST(DialogViews, TheButtonThatClosedTheViewIsTheAnswer) {

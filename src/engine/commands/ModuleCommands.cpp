@@ -13,6 +13,7 @@ void RegisterModuleCommands(CCommandRegistry& registry, CommandContext& context)
   registry.Add(kIdForster, [&context] { ForsterCommand(context); });
   registry.Add(kIdFluorescenceLifetime, [&context] { StricklerBergCommand(context); });
   registry.Add(kIdTransmission, [&context] { TransmissionCommand(context); });
+  registry.Add(kIdMultipleComponent, [&context] { MultipleComponentCommand(context); });
 }
 
 void RunModuleDialog(CommandContext& context, CModuleDlg& dlg,

@@ -15,6 +15,7 @@ void OscillatorStrengthCommand(CommandContext& context);
 void ForsterCommand(CommandContext& context);
 void StricklerBergCommand(CommandContext& context);
 void TransmissionCommand(CommandContext& context);
+void MultipleComponentCommand(CommandContext& context);
 
 /// What a module's calculation after one showing of its dialog leads to.
 enum class ModuleStep {

@@ -42,7 +42,7 @@ const std::vector<CommandInfo>& Commands() {
       {kIdForster, "&Forster Energy Transfer",
        "Calculate Forster energy transfer\nForster Energy Transfer", true},
       {kIdMultipleComponent, "&Multiple Component Analysis",
-       "Resolve a mixture spectrum into its components\nMultiple Component Analysis", false},
+       "Start multiple component analysis\nMultiple Component Analysis", true},
       {kIdOscillatorStrength, "&Oscillator Strength Calculation",
        "Calculate oscillator strength\nOscillator Strength Calculation", true},
       {kIdTransmission, "&Transmission Simulation",

@@ -59,7 +59,7 @@ TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
        {kIdFileNew, kIdOpenDataFile, kIdCloseSelectedFiles, kIdSetGraph, kIdAutoScale,
         kIdResetGraph, kIdExit, kIdOverview, kIdForster, kIdTransmission, kIdAddRecord,
         kIdOscillatorStrength, kIdFluorescenceLifetime, kIdOpenDatabase, kIdOpenMasterMolecule,
-        kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint}) {
+        kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint, kIdMultipleComponent}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
   for (const int id : {kIdListData, kIdMultipleComponent}) {
