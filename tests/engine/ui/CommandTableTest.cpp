@@ -62,7 +62,7 @@ TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
         kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint, kIdMultipleComponent}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
-  for (const int id : {kIdListData, kIdMultipleComponent}) {
+  for (const int id : {kIdListData}) {
     EXPECT_FALSE(IsCommandAvailable(id)) << id;
   }
   EXPECT_FALSE(IsCommandAvailable(1));
