@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -58,7 +59,9 @@ CreateSpectraView::CreateSpectraView(CCreateSpectra& dlg, Prompts& prompts, QWid
     m_function->addItem(QString::fromLatin1(name));
   }
   m_function->setCurrentIndex(dlg.m_function);
-  peakForm->addRow(QStringLiteral("Function"), m_function);
+  m_functionLabel = new QLabel(QStringLiteral("Function"), peak);
+  m_functionLabel->setBuddy(m_function);
+  peakForm->addRow(m_functionLabel, m_function);
   AddFieldRow(peakForm, m_fields, "peakWavelength", "nm");
   AddFieldRow(peakForm, m_fields, "fullWidth", "nm");
   AddFieldRow(peakForm, m_fields, "intensity");
@@ -77,7 +80,20 @@ CreateSpectraView::CreateSpectraView(CCreateSpectra& dlg, Prompts& prompts, QWid
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  // Tab goes down the page as it reads, not in the order of the model's fields.
+  QWidget* previous = m_fields.Widget("peaks");
+  for (QWidget* following : {m_fields.Widget("low"), m_fields.Widget("high"),
+                             static_cast<QWidget*>(m_function), m_fields.Widget("peakWavelength"),
+                             m_fields.Widget("fullWidth"), m_fields.Widget("intensity")}) {
+    setTabOrder(previous, following);
+    previous = following;
+  }
+
   EnableFields();
+  // Typing replaces the page's first value.
+  QLineEdit* first = m_fields.Edit(dlg.m_firstPage ? "peaks" : "peakWavelength");
+  first->setFocus();
+  first->selectAll();
   connect(m_function, &QComboBox::currentIndexChanged, this, &CreateSpectraView::OnFunctionChosen);
   connect(m_kinds, &QButtonGroup::idClicked, this, &CreateSpectraView::OnKindClicked);
 }
@@ -93,6 +109,7 @@ void CreateSpectraView::EnableFields() {
     radio->setEnabled(m_dlg.KindEditable());
   }
   m_function->setEnabled(m_dlg.FunctionEditable());
+  m_functionLabel->setEnabled(m_dlg.FunctionEditable());
 }
 
 void CreateSpectraView::OnFunctionChosen(int function) {

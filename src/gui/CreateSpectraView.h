@@ -6,6 +6,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QLabel;
 
 namespace lumivex {
 class CCreateSpectra;
@@ -35,6 +36,7 @@ private:
   FieldEdits m_fields;
   QButtonGroup* m_kinds = nullptr;
   QComboBox* m_function = nullptr;
+  QLabel* m_functionLabel = nullptr;
 };
 
 } // namespace lumivex::gui

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -35,8 +36,12 @@ FormDlgView::FormDlgView(CFormDlg& dlg, Prompts& prompts, QWidget* parent)
   }
 
   auto* form = new QFormLayout;
+  QLineEdit* first = nullptr;
   for (const DialogField& field : dlg.Fields()) {
     QLabel* label = m_fields.Label(field.key);
+    if (first == nullptr && !field.result) {
+      first = m_fields.Edit(field.key);
+    }
     if (QCheckBox* check = m_fields.Check(field.key)) {
       auto* row = new QHBoxLayout;
       row->addWidget(check);
@@ -57,6 +62,11 @@ FormDlgView::FormDlgView(CFormDlg& dlg, Prompts& prompts, QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &FormDlgView::reject);
   layout->addWidget(buttons);
   setMinimumWidth(360);
+  // Typing replaces the first value shown.
+  if (first != nullptr) {
+    first->setFocus();
+    first->selectAll();
+  }
 }
 
 void FormDlgView::accept() {
