@@ -5,7 +5,6 @@
 #include "curves/CurveDialogs.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace lumivex {
 
@@ -134,8 +133,8 @@ void AlterSpectrum(CommandContext& context) {
     if (!altered) {
       continue;
     }
-    char text[512];
-    std::snprintf(text, sizeof text, "Altered Spectrum from '%s'", source.m_name.c_str());
+    // "Altered Spectrum from '%s'" with the whole name, however long.
+    const std::string text = "Altered Spectrum from '" + source.m_name + "'";
     data.AppendSpectrum(std::move(altered));
     list.AddEntry(text, list.Count());
   }
