@@ -14,6 +14,7 @@ void RegisterModuleCommands(CCommandRegistry& registry, CommandContext& context)
   registry.Add(kIdFluorescenceLifetime, [&context] { StricklerBergCommand(context); });
   registry.Add(kIdTransmission, [&context] { TransmissionCommand(context); });
   registry.Add(kIdMultipleComponent, [&context] { MultipleComponentCommand(context); });
+  registry.Add(kIdEnergyTransferSimulation, [&context] { EnergyTransferCommand(context); });
 }
 
 void RunModuleDialog(CommandContext& context, CModuleDlg& dlg,

@@ -16,6 +16,7 @@ void ForsterCommand(CommandContext& context);
 void StricklerBergCommand(CommandContext& context);
 void TransmissionCommand(CommandContext& context);
 void MultipleComponentCommand(CommandContext& context);
+void EnergyTransferCommand(CommandContext& context);
 
 /// What a module's calculation after one showing of its dialog leads to.
 enum class ModuleStep {

@@ -52,18 +52,7 @@ void CWorkspaceCommands::OnFileNew() {
 }
 
 void CWorkspaceCommands::OnCloseSelectedFiles() {
-  const std::vector<int> selection = m_context.Selection();
-  CSpectrumList& list = m_context.fileList;
-  for (auto index = selection.rbegin(); index != selection.rend(); ++index) {
-    list.DeleteEntry(*index);
-    m_context.data.RemoveSpectrumAt(*index);
-  }
-  for (int i = 0; i < list.Count(); ++i) {
-    list.SetEntryColour(i, WorkspaceColour(i));
-  }
-  m_context.views.FileListChanged();
-  m_context.views.InvalidateGraph();
-  ResetGraph(m_context);
+  CloseSelectedFiles(m_context);
 }
 
 void CWorkspaceCommands::OnOpenDataFile() {
@@ -106,6 +95,21 @@ void CWorkspaceCommands::Open(const std::string& path, const DatabaseOpenRequest
     break;
   }
   m_context.views.InvalidateGraph();
+}
+
+void CloseSelectedFiles(CommandContext& context) {
+  const std::vector<int> selection = context.Selection();
+  CSpectrumList& list = context.fileList;
+  for (auto index = selection.rbegin(); index != selection.rend(); ++index) {
+    list.DeleteEntry(*index);
+    context.data.RemoveSpectrumAt(*index);
+  }
+  for (int i = 0; i < list.Count(); ++i) {
+    list.SetEntryColour(i, WorkspaceColour(i));
+  }
+  context.views.FileListChanged();
+  context.views.InvalidateGraph();
+  ResetGraph(context);
 }
 
 } // namespace lumivex

@@ -43,4 +43,8 @@ private:
   bool m_childrenClosable = false;
 };
 
+/// Close Selected Files: the selected spectra leave the workspace and the Data File list, the
+/// entries left take the colours of their new positions, and Reset Graph follows.
+void CloseSelectedFiles(CommandContext& context);
+
 } // namespace lumivex

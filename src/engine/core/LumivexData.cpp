@@ -78,4 +78,14 @@ void CLumivexData::SnapAutomaticXRange() {
   }
 }
 
+void CLumivexData::ShowAreaNormalisedEmission() {
+  m_showFluorescence = 1;
+  m_showIntensity = 1;
+  m_settingsApplied = 1;
+  m_absorptionLow = m_epsilonLow = m_emissionLow = m_lightSourceLow = 0.0f;
+  m_yHigh = 1.0f;
+  m_xLow = m_xMin;
+  m_xHigh = m_xMax;
+}
+
 } // namespace lumivex

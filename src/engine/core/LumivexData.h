@@ -86,6 +86,10 @@ public:
   /// whenever the range or the settings change. Anything else, or a range that cannot be
   /// snapped, stays as it is.
   void SnapAutomaticXRange();
+  /// The area-normalised emission display that combining emission spectra works in:
+  /// fluorescence intensity shown with settings applied, the four lower y limits 0, the y
+  /// maximum 1 and the x range the automatic one.
+  void ShowAreaNormalisedEmission();
 };
 
 } // namespace lumivex

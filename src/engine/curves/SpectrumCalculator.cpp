@@ -107,16 +107,7 @@ CalculatedSpectrum CalculateSpectrum(CLumivexData& document, const std::vector<C
     result.refusal = kInvalidOperator;
     return result;
   }
-  document.m_showFluorescence = 1;
-  document.m_showIntensity = 1;
-  document.m_settingsApplied = 1;
-  document.m_absorptionLow = 0.0f;
-  document.m_epsilonLow = 0.0f;
-  document.m_emissionLow = 0.0f;
-  document.m_lightSourceLow = 0.0f;
-  document.m_yHigh = 1.0f;
-  document.m_xLow = document.m_xMin;
-  document.m_xHigh = document.m_xMax;
+  document.ShowAreaNormalisedEmission();
 
   const std::string prepared = PrepareFormula(formula);
   std::optional<std::vector<float>> coefficients =

@@ -35,7 +35,7 @@ const std::vector<CommandInfo>& Commands() {
       {kIdExit, "E&xit", "Quit Lumivex\nExit", true},
 
       {kIdEnergyTransferSimulation, "&Energy Transfer Simulation",
-       "Simulate energy transfer along a chain of components\nEnergy Transfer Simulation", false},
+       "Simulate energy transfer within components\nEnergy Transfer Simulation", true},
       {kIdFluorescenceLifetime, "F&luorescence Lifetime Calculation",
        "Calculate fluorescence lifetime using Strickler-Berg equation\nStrickler-Berg Calculation",
        true},
