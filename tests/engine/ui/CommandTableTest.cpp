@@ -55,11 +55,26 @@ TEST(CommandTable, ToolbarOrderAndKeys) {
 }
 
 TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
-  for (const int id :
-       {kIdFileNew, kIdOpenDataFile, kIdCloseSelectedFiles, kIdSetGraph, kIdAutoScale,
-        kIdResetGraph, kIdExit, kIdOverview, kIdForster, kIdTransmission, kIdAddRecord,
-        kIdOscillatorStrength, kIdFluorescenceLifetime, kIdOpenDatabase, kIdOpenMasterMolecule,
-        kIdOpenMasterSolar, kIdRedrawStructure, kIdPrint, kIdMultipleComponent}) {
+  for (const int id : {kIdFileNew,
+                       kIdOpenDataFile,
+                       kIdCloseSelectedFiles,
+                       kIdSetGraph,
+                       kIdAutoScale,
+                       kIdResetGraph,
+                       kIdExit,
+                       kIdOverview,
+                       kIdForster,
+                       kIdTransmission,
+                       kIdAddRecord,
+                       kIdOscillatorStrength,
+                       kIdFluorescenceLifetime,
+                       kIdOpenDatabase,
+                       kIdOpenMasterMolecule,
+                       kIdOpenMasterSolar,
+                       kIdRedrawStructure,
+                       kIdPrint,
+                       kIdMultipleComponent,
+                       kIdEnergyTransferSimulation}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
   for (const int id : {kIdListData}) {
