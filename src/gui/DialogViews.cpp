@@ -3,10 +3,12 @@
 #include "CreateSpectraView.h"
 #include "DatabaseView.h"
 #include "DipoleDlgView.h"
+#include "ExSimulationDlgView.h"
 #include "FormDlgView.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
 #include "MultipleComponentDlgView.h"
+#include "SimulResultDlgView.h"
 #include "StrickleDlgView.h"
 #include "TransSimView.h"
 #include "UsernameView.h"
@@ -17,6 +19,7 @@
 #include "database/Username.h"
 #include "database/Wizard.h"
 #include "modules/DipoleDlg.h"
+#include "modules/EnergyTransferDlg.h"
 #include "modules/ForsterDlg.h"
 #include "modules/MultipleComponentDlg.h"
 #include "modules/StrickleDlg.h"
@@ -39,7 +42,9 @@ using ProgramViews =
                ViewLink<CUsername, UsernameView>, ViewLink<CForsterDlg, ForsterDlgView>,
                ViewLink<CDipoleDlg, DipoleDlgView>, ViewLink<CStrickleDlg, StrickleDlgView>,
                ViewLink<CTransSim, TransSimView>, ViewLink<CMCAiputDlg, MCAiputDlgView>,
-               ViewLink<CMultipleAnalysisDlg, MultipleAnalysisDlgView>>;
+               ViewLink<CMultipleAnalysisDlg, MultipleAnalysisDlgView>,
+               ViewLink<CExSimulationDlg, ExSimulationDlgView>,
+               ViewLink<CSimulResultDlg, SimulResultDlgView>>;
 
 // The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
 using CurvesViews =

@@ -1,11 +1,13 @@
 #include "DialogViews.h"
 #include "DatabaseView.h"
 #include "DipoleDlgView.h"
+#include "ExSimulationDlgView.h"
 #include "FakePrompts.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
 #include "MultipleComponentDlgView.h"
 #include "QtPrompts.h"
+#include "SimulResultDlgView.h"
 #include "StrickleDlgView.h"
 #include "TransSimView.h"
 #include "UsernameView.h"
@@ -15,6 +17,7 @@
 #include "database/Username.h"
 #include "database/Wizard.h"
 #include "modules/DipoleDlg.h"
+#include "modules/EnergyTransferDlg.h"
 #include "modules/ForsterDlg.h"
 #include "modules/MultipleComponentDlg.h"
 #include "modules/StrickleDlg.h"
@@ -76,6 +79,8 @@ TEST(DialogViews, EveryDialogOfTheProgramOpensInItsOwnView) {
   const std::vector<const CSpectrum*> components = {&component, &component};
   CMCAiputDlg mcaInput(components);
   CMultipleAnalysisDlg mcaResults;
+  CExSimulationDlg transferInput(3);
+  CSimulResultDlg transferResults({EnergyTransferRecord{}}, {"Dye A"}, 0.0f);
   EXPECT_TRUE(ShownIn<gui::GraphSettingDlgView>(prompts, graph));
   EXPECT_TRUE(ShownIn<gui::SortDBView>(prompts, sort));
   EXPECT_TRUE(ShownIn<gui::WizChooseView>(prompts, choose));
@@ -87,6 +92,8 @@ TEST(DialogViews, EveryDialogOfTheProgramOpensInItsOwnView) {
   EXPECT_TRUE(ShownIn<gui::TransSimView>(prompts, transmission));
   EXPECT_TRUE(ShownIn<gui::MCAiputDlgView>(prompts, mcaInput));
   EXPECT_TRUE(ShownIn<gui::MultipleAnalysisDlgView>(prompts, mcaResults));
+  EXPECT_TRUE(ShownIn<gui::ExSimulationDlgView>(prompts, transferInput));
+  EXPECT_TRUE(ShownIn<gui::SimulResultDlgView>(prompts, transferResults));
 }
 
 TEST(DialogViews, TheButtonThatClosedTheViewIsTheAnswer) {

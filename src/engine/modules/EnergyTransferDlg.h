@@ -18,8 +18,9 @@ namespace lumivex {
 /// The energy-transfer simulation's code for its report template and help topic.
 inline constexpr int kTransferModuleCode = 5;
 
-/// The key of the "------>" button, for CExSimulationDlg::Enabled.
+/// The key of the "------>" button, for CExSimulationDlg::Enabled, and its text.
 inline constexpr const char* kAddWavelengthKey = "addWavelength";
+inline constexpr const char* kTransferAddWavelength = "------>";
 
 /// The input dialog of the energy-transfer simulation (title "Energy Transfer Simulation").
 ///
