@@ -63,6 +63,12 @@ const std::vector<HelpTopic>& HelpTopics() {
        "multiple component analysis mca mixture composite components fraction concentration "
        "least squares residual fit simplex nelder-mead wavelengths beer-lambert epsilon print "
        "report modules menu"},
+      {kHelpTopicBase + kIdEnergyTransferSimulation, "energy-transfer-simulation.html",
+       "Energy Transfer Simulation",
+       "energy transfer simulation chain components array cascade forward reverse analysis "
+       "transfer efficiency quantum yield excitation wavelength epsilon relative absorbance "
+       "excitation total net fluorescence emission share end to end simulated fluorescence "
+       "spectrum fit simplex nelder-mead misfit wavelengths print report modules menu"},
       {kHelpTopicBase + kIdGaussian, "gaussian-distribution.html", "Gaussian Distribution",
        "gaussian distribution peak model curve half width peak wavelength height factor "
        "standard deviation 3.1415 pi area curves menu"},
@@ -134,6 +140,7 @@ const std::vector<HelpGroup>& HelpGroups() {
         kHelpTopicBase + kIdOscillatorStrength,
         kHelpTopicBase + kIdFluorescenceLifetime,
         kHelpTopicBase + kIdMultipleComponent,
+        kHelpTopicBase + kIdEnergyTransferSimulation,
         kHelpTopicBase + kIdGaussian,
         kHelpTopicBase + kIdLorentzian,
         kHelpTopicBase + kIdBlackbody,

@@ -6,7 +6,9 @@
 #include "database/Username.h"
 #include "modules/EnergyTransfer.h"
 #include "modules/EnergyTransferDlg.h"
+#include "modules/FitResultSheets.h"
 #include "modules/RecordSpectrum.h"
+#include "output/HtmlReport.h"
 #include "output/ResultSheet.h"
 #include "ui/CommandIds.h"
 
@@ -650,6 +652,32 @@ TEST_F(EnergyTransferSimulation, OfMoreThanThirtySelectedTheFirstThirtyTakePart)
   ASSERT_EQ(names.size(), 30u);
   EXPECT_EQ(names.back(), "dye 30");
   EXPECT_EQ(frame.m_pData->Count(), 31);
+}
+
+TEST(EnergyTransferReport, TheTemplateSaysWhichComponentsALongChainLeavesOut) {
+  const std::string shipped = TempDir::Read(std::string(LUMIVEX_SOURCE_DIR) +
+                                            "/data/templates/EnergyTransferSimulation.htmt");
+  for (const int length : {3, 12, 13, 15}) {
+    SCOPED_TRACE(length);
+    std::vector<EnergyTransferRecord> chain(static_cast<std::size_t>(length));
+    std::vector<std::string> names;
+    for (int c = 0; c < length; ++c) {
+      chain[static_cast<std::size_t>(c)].quantumYield = 1.0f;
+      chain[static_cast<std::size_t>(c)].epsilon = 1000.0f;
+      names.push_back("Dye " + ComponentLetter(c));
+    }
+    const EnergyTransferResult forward = SimulateForward(chain);
+    const std::string html = FillReport(
+        shipped, ReportValuesOf(kTransferModuleCode, TransferReportBlock(forward.chain, 400.0f,
+                                                                         forward.endToEnd, names)));
+    const bool omitted = length > 12;
+    EXPECT_EQ(html.find(TransferReportOmission(length)) != std::string::npos, omitted);
+    EXPECT_EQ(html.find("<p class=\"omitted\"></p>") != std::string::npos, !omitted);
+    EXPECT_NE(
+        html.find("<td class=\"name\">Dye " + ComponentLetter(std::min(length, 12) - 1) + "</td>"),
+        std::string::npos);
+    EXPECT_EQ(html.find("Dye M"), std::string::npos) << "a thirteenth component in the table";
+  }
 }
 
 } // namespace

@@ -111,6 +111,7 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {kHelpTopicBase + 42797, "oscillator-strength.html"},
       {kHelpTopicBase + 42800, "fluorescence-lifetime.html"},
       {kHelpTopicBase + 42798, "multiple-component.html"},
+      {kHelpTopicBase + 42799, "energy-transfer-simulation.html"},
       {kHelpTopicBase + 57607, "print.html"},
       {kHelpTopicBase + 42802, "gaussian-distribution.html"},
       {kHelpTopicBase + 42803, "lorentzian-distribution.html"},
