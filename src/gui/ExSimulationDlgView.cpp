@@ -68,8 +68,11 @@ ExSimulationDlgView::ExSimulationDlgView(CExSimulationDlg& dlg, Prompts& prompts
   connect(next, &QPushButton::clicked, this, &ExSimulationDlgView::Next);
   connect(cancel, &QPushButton::clicked, this, &ExSimulationDlgView::reject);
 
+  auto* top = new QHBoxLayout;
+  top->addLayout(settings);
+  top->addStretch();
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(settings);
+  layout->addLayout(top);
   layout->addLayout(columns);
   for (const char* text : kTransferNotes) {
     auto* note = new QLabel(QString::fromLatin1(text), this);
