@@ -16,6 +16,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddMcaCommand(line);
   AddEtsimCommand(line);
   AddCurveCommands(line);
+  AddEditCommand(line);
   return line.Run(args, out, err);
 }
 

@@ -26,6 +26,8 @@ void AddMcaCommand(CommandLine& line);
 void AddEtsimCommand(CommandLine& line);
 /// curve, calc, create, normalize and peak.
 void AddCurveCommands(CommandLine& line);
+/// edit: the data editor's Run on a region of points.
+void AddEditCommand(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);
