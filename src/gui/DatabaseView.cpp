@@ -24,6 +24,7 @@ namespace {
 constexpr int kMenuAbsorption = 42829;
 constexpr int kMenuEmission = 42830;
 constexpr int kMenuLightSources = 42849;
+constexpr int kMenuListData = 42840;
 
 // The frame around the picture: the 240 x 200 picture at (1, 7) and a margin.
 constexpr QSize kStructureFrameSize{243, 212};
@@ -140,6 +141,9 @@ void DatabaseView::ShowSelected() {
         break;
       case kMenuLightSources:
         model.OnLightSources();
+        break;
+      case kMenuListData:
+        model.OnListData();
         break;
       default:
         break;

@@ -1,6 +1,7 @@
 #include "DialogViews.h"
 
 #include "CreateSpectraView.h"
+#include "DataListDlgView.h"
 #include "DatabaseView.h"
 #include "DipoleDlgView.h"
 #include "ExSimulationDlgView.h"
@@ -8,6 +9,7 @@
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
 #include "MultipleComponentDlgView.h"
+#include "PeakDlgView.h"
 #include "SimulResultDlgView.h"
 #include "StrickleDlgView.h"
 #include "TransSimView.h"
@@ -15,6 +17,7 @@
 #include "WizChooseView.h"
 #include "WizardView.h"
 #include "curves/CurveDialogs.h"
+#include "curves/DataListDlg.h"
 #include "database/StructureDlg.h"
 #include "database/Username.h"
 #include "database/Wizard.h"
@@ -44,7 +47,8 @@ using ProgramViews =
                ViewLink<CTransSim, TransSimView>, ViewLink<CMCAiputDlg, MCAiputDlgView>,
                ViewLink<CMultipleAnalysisDlg, MultipleAnalysisDlgView>,
                ViewLink<CExSimulationDlg, ExSimulationDlgView>,
-               ViewLink<CSimulResultDlg, SimulResultDlgView>>;
+               ViewLink<CSimulResultDlg, SimulResultDlgView>, ViewLink<CPeakDlg, PeakDlgView>,
+               ViewLink<CDataListDlg, DataListDlgView>>;
 
 // The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
 using CurvesViews =

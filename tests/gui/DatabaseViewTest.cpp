@@ -92,7 +92,7 @@ TEST_F(DatabaseViewTest, ListsTheDatabaseSortsItAndOpensARecordsSpectrumFromTheP
   EXPECT_FALSE(items[1]->isEnabled());
   EXPECT_FALSE(items[2]->isEnabled());
   EXPECT_EQ(items[3]->text(), QStringLiteral("List Data"));
-  EXPECT_FALSE(items[3]->isEnabled());
+  EXPECT_TRUE(items[3]->isEnabled());
   View().Popup()->hide();
 
   items[0]->trigger();

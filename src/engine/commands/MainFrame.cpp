@@ -25,6 +25,7 @@ CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
   m_output.Register(m_commands);
   RegisterHelpCommands(m_commands, m_context);
   RegisterCurvesCommands(m_commands, m_context);
+  m_view.Register(m_commands);
 }
 
 bool CMainFrame::Execute(int id) {

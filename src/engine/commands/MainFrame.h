@@ -3,6 +3,7 @@
 #include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
 #include "commands/OutputCommands.h"
+#include "commands/ViewCommands.h"
 #include "commands/WorkspaceCommands.h"
 #include "core/Canvas.h"
 #include "core/LumivexData.h"
@@ -68,6 +69,10 @@ public:
 private:
   CommandContext m_context;
   CCommandRegistry m_commands;
+
+public:
+  /// Peak Search and List Data; the data editor lives as long as the frame.
+  CViewCommands m_view{m_context, m_workspace};
 };
 
 } // namespace lumivex

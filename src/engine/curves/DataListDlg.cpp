@@ -263,7 +263,15 @@ bool CDataListDlg::PressSpectrumData(SpectrumDataButton button, DataListWorkspac
   }
   m_current = spectrum;
   m_shortFormat = true;
+  if (workspace.views != nullptr) {
+    workspace.views->FileListChanged();
+    workspace.views->InvalidateGraph();
+  }
   return true;
+}
+
+bool CDataListDlg::PressSpectrumData(SpectrumDataButton button) {
+  return m_workspace != nullptr && PressSpectrumData(button, *m_workspace);
 }
 
 void CDataListDlg::RemoveOpened(DataListWorkspace& workspace) {
@@ -280,6 +288,10 @@ void CDataListDlg::RemoveOpened(DataListWorkspace& workspace) {
     if (m_current == *opened) {
       m_current = nullptr;
     }
+  }
+  if (!m_opened.empty() && workspace.views != nullptr) {
+    workspace.views->FileListChanged();
+    workspace.views->InvalidateGraph();
   }
   m_opened.clear();
 }

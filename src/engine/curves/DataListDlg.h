@@ -5,6 +5,7 @@
 #include "core/Prompts.h"
 #include "database/DatabaseRecord.h"
 #include "output/ResultSheet.h"
+#include "ui/FrameViews.h"
 #include "ui/SpectrumList.h"
 
 #include <array>
@@ -44,6 +45,7 @@ struct DataListWorkspace {
   CSpectrumList& fileList;
   std::string databasePath;
   std::string databaseFolder;
+  CFrameViews* views = nullptr; ///< told when the workspace changes; none in a bare workspace
 };
 
 /// The "Data Information and Editor" dialog: the points of one spectrum as a list, the 28
@@ -70,6 +72,8 @@ public:
   std::array<bool, 3> m_buttonEnabled{};
   /// The point list is written with "%f" of y once a Spectrum Data button opened a spectrum.
   bool m_shortFormat = false;
+  /// What the Spectrum Data buttons open into while the dialog shows; none otherwise.
+  DataListWorkspace* m_workspace = nullptr;
 
   [[nodiscard]] bool RecordLoaded() const { return m_recordNumber > 0; }
   /// Save Record is offered only for a record loaded for this showing.
@@ -116,6 +120,8 @@ public:
   /// and the Data File list and makes it the current spectrum. Pressing the button that is
   /// on, a disabled one or any without a record does nothing (false).
   bool PressSpectrumData(SpectrumDataButton button, DataListWorkspace& workspace);
+  /// A Spectrum Data button while the dialog shows, into its workspace; false without one.
+  bool PressSpectrumData(SpectrumDataButton button);
 
   /// Closing: removes the spectra the Spectrum Data buttons opened (the last entries of the
   /// workspace and the Data File list) and clears the current spectrum if it was one of them.

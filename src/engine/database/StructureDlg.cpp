@@ -161,6 +161,22 @@ void CStructureDlg::OnLightSources() {
   OpenSelectedSpectrum(RecordSection::LightSource);
 }
 
+void CStructureDlg::OnListData() {
+  if (m_selected < 0 || !m_listData) {
+    return;
+  }
+  const int record = m_entries[static_cast<std::size_t>(m_selected)].record;
+  m_session.m_databaseRecord = record;
+  const int missing = m_session.MissingSpectrumFiles(record);
+  if ((missing & 1) == 0) {
+    m_listData(record, RecordSection::Absorption);
+  } else if ((missing & 2) == 0) {
+    m_listData(record, RecordSection::Emission);
+  } else if ((missing & 4) == 0) {
+    m_listData(record, RecordSection::LightSource);
+  }
+}
+
 void CStructureDlg::OpenSelectedSpectrum(RecordSection section) {
   if (m_selected < 0) {
     return;

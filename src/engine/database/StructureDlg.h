@@ -71,6 +71,13 @@ public:
   void OnAbsorption();
   void OnEmission();
   void OnLightSources();
+  /// "List Data": lists the selected record's spectrum in the data editor, the absorption
+  /// spectrum when the record names one, else its emission, else its light-source spectrum.
+  /// Nothing happens without a selection or when the record names no spectrum file.
+  void OnListData();
+  /// Lists a record's spectrum of a section in the data editor (the main frame's List Data).
+  using ListData = std::function<void(int record, RecordSection section)>;
+  void SetListData(ListData listData) { m_listData = std::move(listData); }
 
   /// Shows the structure picture that a record of the current database names (its
   /// "Structure" value in the database folder). Record 0, or a record without a picture,
@@ -96,6 +103,7 @@ private:
   CDatabaseSession& m_session;
   CFrameViews& m_views;
   OpenSpectrum m_openSpectrum;
+  ListData m_listData;
   std::string m_folder;
   std::string m_path;
   std::vector<DatabaseListEntry> m_entries; ///< the names in display order with their records

@@ -61,9 +61,8 @@ const std::vector<CommandInfo>& Commands() {
 
       {kIdAutoScale, "A&uto Scale\tCtr+U", "Fit the y range to the data shown\nAuto Scale", true},
       {kIdListData, "&List Data\tCtr+L", "List and edit the data for an active graph\nList Data",
-       false},
-      {kIdPeakSearch, "&Peak Search", "Search a spectra for a maximum peak in a given range",
-       false},
+       true},
+      {kIdPeakSearch, "&Peak Search", "Search a spectra for a maximum peak in a given range", true},
       {kIdResetGraph, "&Reset Graph\tCtrl+R",
        "Return the graph to automatic ranges in wavelength\nReset Graph", true},
       {kIdSetGraph, "Set &Graph\tCtr+G",

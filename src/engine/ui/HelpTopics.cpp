@@ -41,6 +41,13 @@ const std::vector<HelpTopic>& HelpTopics() {
        "graph settings dialog title line thickness width dashed scale selection range low high "
        "x axis y axis values partitions ticks intensity control quantity absorption epsilon "
        "log epsilon fluorescence intensity irradiance reference spectrum ctrl+g view menu"},
+      {kHelpTopicBase + kIdPeakSearch, "peak-search.html", "Peak Search",
+       "peak search maximum largest value range start end wavelength found no peak boundary "
+       "ascending descending view menu"},
+      {kHelpTopicBase + kIdListData, "list-data.html", "List Data",
+       "list data information editor points edit noise processing add shift replace value smooth "
+       "region run save points save record create report record values notes spectrum data "
+       "abs ems ls ctrl+l view menu"},
       {kHelpTopicBase + kIdForster, "forster.html", "Forster Energy Transfer",
        "forster förster fret energy transfer donor acceptor overlap integral j value forster "
        "distance r0 efficiency rate lifetime dexter orientation factor kappa refractive index "
@@ -135,6 +142,8 @@ const std::vector<HelpGroup>& HelpGroups() {
         kHelpTopicBase + kIdAutoScale,
         kHelpTopicBase + kIdResetGraph,
         kHelpTopicBase + kIdSetGraph,
+        kHelpTopicBase + kIdPeakSearch,
+        kHelpTopicBase + kIdListData,
         kHelpTopicBase + kIdForster,
         kHelpTopicBase + kIdTransmission,
         kHelpTopicBase + kIdOscillatorStrength,

@@ -259,11 +259,11 @@ TEST_F(StructureDlgTest, PopupGreysTheSpectrumItemsWhoseFilesAreMissing) {
   EXPECT_EQ(items[1].text, "Emission");
   EXPECT_EQ(items[2].text, "Light Sources");
   EXPECT_EQ(items[3].text, "List Data");
-  // "List Data" stays greyed until the data editor exists.
-  EXPECT_EQ(enabled(0), (std::vector<bool>{true, true, true, false}));
-  EXPECT_EQ(enabled(1), (std::vector<bool>{true, false, true, false}));
+  // "List Data" stays enabled: without files it does nothing.
+  EXPECT_EQ(enabled(0), (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(enabled(1), (std::vector<bool>{true, false, true, true}));
   EXPECT_EQ(frame.m_database.m_databaseRecord, 2);
-  EXPECT_EQ(enabled(2), (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(enabled(2), (std::vector<bool>{false, false, false, true}));
   EXPECT_EQ(frame.m_database.m_databaseRecord, 3);
 
   // Without a selection the spectrum items do nothing.

@@ -77,8 +77,8 @@ TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
                        kIdEnergyTransferSimulation}) {
     EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
-  for (const int id : {kIdListData}) {
-    EXPECT_FALSE(IsCommandAvailable(id)) << id;
+  for (const int id : {kIdPeakSearch, kIdListData}) {
+    EXPECT_TRUE(IsCommandAvailable(id)) << id;
   }
   EXPECT_FALSE(IsCommandAvailable(1));
 }

@@ -125,6 +125,8 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {kHelpTopicBase + 59648, "spectra-display.html"},
       {kHelpTopicBase + 2010, "units.html"},
       {108639, "add-record.html"},
+      {kHelpTopicBase + 32770, "peak-search.html"},
+      {kHelpTopicBase + 45805, "list-data.html"},
   };
   for (const auto& [context, file] : expected) {
     const HelpTopic* topic = FindHelpTopic(context);
