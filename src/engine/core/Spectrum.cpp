@@ -3,6 +3,7 @@
 #include "core/SpectrumFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -60,19 +61,21 @@ int CSpectrum::GridIndex(float x) const {
 }
 
 float CSpectrum::Interpolate(float x) const {
-  const auto& p = m_points;
-  const int n = static_cast<int>(p.size());
-  if (n == 0) {
+  if (m_points.empty()) {
     return 0.0f;
   }
   if (!IsUsable()) {
-    return p.front().y;
+    return m_points.front().y;
   }
-  const float d = m_xShift;
-  int i = GridIndex(x);
+  return InterpolateFrom(GridIndex(x), x);
+}
+
+float CSpectrum::InterpolateFrom(int i, float x) const {
+  const auto& p = m_points;
+  const int n = static_cast<int>(p.size());
   int j = m_descending ? i - 1 : i + 1;
   if (i >= 0 && i < n && j >= 0 && j < n) {
-    return p[i].y + (p[j].y - p[i].y) * (x - (p[i].x + d)) / (p[j].x - p[i].x);
+    return p[i].y + (p[j].y - p[i].y) * (x - (p[i].x + m_xShift)) / (p[j].x - p[i].x);
   }
   // Outside the data: move the pair into range keeping its spacing, answer y_i.
   const int low = std::min(i, j);
@@ -89,21 +92,29 @@ float CSpectrum::Interpolate(float x) const {
 }
 
 void CSpectrum::InterpolateMany(std::span<const float> xs, std::span<float> ys) const {
-  // Requested a block at a time: enough loads under way at once to hide the memory's
-  // latency, few enough that their points still sit in the first-level cache when read.
-  constexpr std::size_t kBlock = 128;
-  const bool usable = IsUsable();
-  const int last = static_cast<int>(m_points.size()) - 1;
-  for (std::size_t start = 0; start < xs.size(); start += kBlock) {
-    const std::size_t end = std::min(xs.size(), start + kBlock);
-    if (usable) {
-      for (std::size_t k = start; k < end; ++k) {
-        const int i = std::clamp(GridIndex(xs[k]), 0, last);
-        __builtin_prefetch(&m_points[static_cast<std::size_t>(i)]);
-      }
-    }
-    for (std::size_t k = start; k < end; ++k) {
+  const std::size_t count = xs.size();
+  if (!IsUsable()) {
+    for (std::size_t k = 0; k < count; ++k) {
       ys[k] = Interpolate(xs[k]);
+    }
+    return;
+  }
+  // The points of the x kAhead places on are requested while this one is interpolated:
+  // far enough ahead to keep many loads under way at once and hide the memory's latency,
+  // near enough that the points still sit in the first-level cache when read. The grid
+  // indices wait in a ring between the two.
+  constexpr std::size_t kAhead = 64;
+  std::array<int, kAhead> indices{};
+  const int last = static_cast<int>(m_points.size()) - 1;
+  const SpectrumPoint* points = m_points.data();
+  for (std::size_t k = 0; k < count + kAhead; ++k) {
+    int& index = indices[k % kAhead];
+    if (k >= kAhead) {
+      ys[k - kAhead] = InterpolateFrom(index, xs[k - kAhead]);
+    }
+    if (k < count) {
+      index = GridIndex(xs[k]);
+      __builtin_prefetch(points + std::clamp(index, 0, last));
     }
   }
 }

@@ -109,6 +109,8 @@ private:
   /// The index of the grid point at or below x (m_xShift applied) counted along the grid;
   /// for a usable spectrum only, possibly outside the array.
   [[nodiscard]] int GridIndex(float x) const;
+  /// y at x from the grid index i that GridIndex gives for x; for a usable spectrum only.
+  [[nodiscard]] float InterpolateFrom(int i, float x) const;
 };
 
 } // namespace lumivex

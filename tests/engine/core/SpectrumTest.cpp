@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace lumivex {
 namespace {
@@ -67,6 +68,51 @@ TEST(SpectrumInterpolate, DegenerateSpectraAnswerWithoutFailing) {
 
   const CSpectrum s = MakeSpectrum(400.0f, 1.0f, 10, Line);
   EXPECT_EQ(s.Interpolate(std::numeric_limits<float>::quiet_NaN()), 1.0f);
+}
+
+// Sampling many places at once answers at each place exactly what one interpolation there
+// answers, inside, between and beyond the points, for a few places and for many more than
+// are requested ahead at a time, in either direction, shifted, and for degenerate spectra.
+TEST(SpectrumInterpolateMany, AnswersWhatInterpolateAnswersAtEveryPlace) {
+  CSpectrum shifted = MakeSpectrum(400.0f, 1.0f, 10, Line);
+  shifted.m_xShift = 2.5f;
+  CSpectrum flat = MakeSpectrum(500.0f, 1.0f, 3, Line);
+  flat.m_xStep = 0.0f;
+  struct Case {
+    const char* name;
+    CSpectrum spectrum;
+    std::size_t places;
+  };
+  const Case cases[] = {
+      {"ascending, a few places", MakeSpectrum(400.0f, 1.0f, 10, Line), 5},
+      {"ascending, many places", MakeSpectrum(400.0f, 1.0f, 10, Line), 300},
+      {"descending, many places", MakeSpectrum(409.0f, -1.0f, 10, Line), 300},
+      {"long, many places", MakeSpectrum(200.0f, 0.001f, 1000000, Line), 1700},
+      {"shifted", shifted, 300},
+      {"without a step", flat, 300},
+      {"empty", CSpectrum{}, 300},
+      {"no places", MakeSpectrum(400.0f, 1.0f, 10, Line), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // From well below the first point to well beyond the last, in uneven steps.
+    const float lowest = c.spectrum.SmallestX() - 20.0f;
+    const float span = c.spectrum.LargestX() - c.spectrum.SmallestX() + 40.0f;
+    std::vector<float> xs;
+    for (std::size_t k = 0; k < c.places; ++k) {
+      const float fraction =
+          static_cast<float>(k * 7 % (c.places + 1)) / static_cast<float>(c.places);
+      xs.push_back(lowest + fraction * span);
+    }
+    if (!xs.empty()) {
+      xs.back() = std::numeric_limits<float>::quiet_NaN();
+    }
+    std::vector<float> ys(xs.size(), -1.0f);
+    c.spectrum.InterpolateMany(xs, ys);
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+      EXPECT_EQ(ys[k], c.spectrum.Interpolate(xs[k])) << "at " << xs[k];
+    }
+  }
 }
 
 TEST(SpectrumArea, TrapezoidsOnTheWavenumberScale) {
