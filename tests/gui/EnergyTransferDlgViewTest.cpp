@@ -1,3 +1,4 @@
+#include "DialogTestSupport.h"
 #include "ExSimulationDlgView.h"
 #include "FakePrompts.h"
 #include "SimulResultDlgView.h"
@@ -22,20 +23,10 @@
 namespace lumivex {
 namespace {
 
+using test::Button;
+using test::Edit;
 using test::FakePrompts;
-
-QPushButton* Button(const QWidget& view, const QString& text) {
-  for (QPushButton* button : view.findChildren<QPushButton*>()) {
-    if (button->text().remove(u'&') == text) {
-      return button;
-    }
-  }
-  return nullptr;
-}
-
-QLineEdit* Edit(const QWidget& view, const char* name) {
-  return view.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
+using test::RunWhile;
 
 QCheckBox* Check(const QWidget& view, const char* name) {
   return view.findChild<QCheckBox*>(QString::fromLatin1(name));
@@ -48,20 +39,6 @@ QStringList Items(const QWidget& view) {
     items.append(list->item(i)->text());
   }
   return items;
-}
-
-// Runs the view's modal loop and, once it is showing, acts on it as a user would.
-template <typename View> int RunWhile(View& view, const std::function<void()>& act) {
-  QTimer::singleShot(0, &view, [&view, act] {
-    view.activateWindow();
-    if (!QTest::qWaitForWindowActive(&view)) {
-      ADD_FAILURE() << "the dialog did not show";
-      view.reject();
-      return;
-    }
-    act();
-  });
-  return view.Run();
 }
 
 TEST(ExSimulationDlgViewTest, FirstShowingTogglesReverseAnalysisAndWaitsForTheExcitation) {

@@ -1,3 +1,4 @@
+#include "DialogTestSupport.h"
 #include "DipoleDlgView.h"
 #include "FakePrompts.h"
 #include "ForsterDlgView.h"
@@ -26,20 +27,10 @@
 namespace lumivex {
 namespace {
 
+using test::Button;
+using test::Edit;
 using test::FakePrompts;
-
-QPushButton* Button(const QWidget& view, const QString& text) {
-  for (QPushButton* button : view.findChildren<QPushButton*>()) {
-    if (button->text() == text) {
-      return button;
-    }
-  }
-  return nullptr;
-}
-
-QLineEdit* Edit(const QWidget& view, const char* name) {
-  return view.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
+using test::RunWhile;
 
 QStringList Labels(const QWidget& view) {
   QStringList labels;
@@ -55,26 +46,6 @@ QStringList GroupTitles(const QWidget& view) {
     titles.append(group->title());
   }
   return titles;
-}
-
-// Runs the view's modal loop and, once it is showing, acts on it as a user would.
-template <typename Run> int RunWhile(QDialog& view, Run run, const std::function<void()>& act) {
-  QTimer::singleShot(0, &view, [&view, act] {
-    view.activateWindow();
-    if (!QTest::qWaitForWindowActive(&view)) {
-      ADD_FAILURE() << "the dialog did not show";
-      view.reject();
-      return;
-    }
-    act();
-  });
-  return run();
-}
-
-// The same for a view whose Run() answers its result code.
-template <typename View> int RunWhile(View& view, const std::function<void()>& act) {
-  return RunWhile(
-      view, [&view] { return view.Run(); }, act);
 }
 
 class ForsterDlgViewTest : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "MultipleComponentDlgView.h"
+#include "DialogTestSupport.h"
 #include "FakePrompts.h"
 #include "TestSupport.h"
 #include "modules/MultipleComponentDlg.h"
@@ -19,21 +20,11 @@
 namespace lumivex {
 namespace {
 
+using test::Button;
+using test::Edit;
 using test::FakePrompts;
 using test::MakeSpectrum;
-
-QPushButton* Button(const QWidget& view, const QString& text) {
-  for (QPushButton* button : view.findChildren<QPushButton*>()) {
-    if (button->text().remove(u'&') == text) {
-      return button;
-    }
-  }
-  return nullptr;
-}
-
-QLineEdit* Edit(const QWidget& view, const char* name) {
-  return view.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
+using test::RunWhile;
 
 QStringList Items(const QWidget& view, const char* name) {
   QStringList items;
@@ -42,20 +33,6 @@ QStringList Items(const QWidget& view, const char* name) {
     items.append(list->item(i)->text());
   }
   return items;
-}
-
-// Runs the view's modal loop and, once it is showing, acts on it as a user would.
-template <typename View> int RunWhile(View& view, const std::function<void()>& act) {
-  QTimer::singleShot(0, &view, [&view, act] {
-    view.activateWindow();
-    if (!QTest::qWaitForWindowActive(&view)) {
-      ADD_FAILURE() << "the dialog did not show";
-      view.reject();
-      return;
-    }
-    act();
-  });
-  return view.Run();
 }
 
 CSpectrum Component(const std::string& name, float peak, SpectrumKind kind) {
