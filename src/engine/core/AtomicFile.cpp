@@ -9,7 +9,9 @@
 #include <limits>
 #include <string>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +59,57 @@ std::string ResolveTarget(std::string path) {
   return path;
 }
 
+// The temporary file of a write to `name` in `folder` by the process `pid`, as the `count`th
+// write of that process.
+std::string TemporaryName(const std::string& folder, const std::string& name, long pid,
+                          unsigned count) {
+  return folder + "." + name + "." + std::to_string(pid) + "-" + std::to_string(count) + ".tmp";
+}
+
+// Reads the decimal digits at the start of `text` into `value` and drops them; false when
+// there are none.
+bool TakeNumber(std::string_view& text, long& value) {
+  std::size_t digits = 0;
+  value = 0;
+  while (digits < text.size() && digits < 9 && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + (text[digits] - '0');
+    ++digits;
+  }
+  text.remove_prefix(digits);
+  return digits > 0;
+}
+
+// Removes the temporary files of writes to `name` in `folder` that a process which no
+// longer runs left behind when it was killed part-way. Those of running processes (this
+// one included) may still be written and stay.
+void RemoveLeftoverTemporaries(const std::string& folder, const std::string& name) {
+  DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (directory == nullptr) {
+    return;
+  }
+  const std::string prefix = "." + name + ".";
+  while (const dirent* entry = ::readdir(directory)) {
+    std::string_view rest(entry->d_name);
+    if (!rest.starts_with(prefix) || !rest.ends_with(".tmp")) {
+      continue;
+    }
+    rest.remove_prefix(prefix.size());
+    long pid = 0;
+    long count = 0;
+    if (!TakeNumber(rest, pid) || !rest.starts_with('-')) {
+      continue;
+    }
+    rest.remove_prefix(1);
+    if (!TakeNumber(rest, count) || rest != ".tmp" || pid == ::getpid()) {
+      continue;
+    }
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+      ::unlink((folder + entry->d_name).c_str());
+    }
+  }
+  ::closedir(directory);
+}
+
 } // namespace
 
 FileStatus WriteFileAtomically(const std::string& path, std::string_view contents) {
@@ -72,8 +125,7 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view content
   std::string temporary;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++) + ".tmp";
+    temporary = TemporaryName(folder, name, ::getpid(), counter++);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) {
       return Failure("Cannot create", path, errno);
@@ -98,6 +150,7 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view content
     ::unlink(temporary.c_str());
     return Failure("Cannot replace", path, error);
   }
+  RemoveLeftoverTemporaries(folder, name);
   return {true, {}};
 }
 

@@ -16,7 +16,8 @@ struct FileStatus {
 /// same folder, which is flushed, closed and renamed over the target, so a failure at any
 /// point (a full disk, a crash) leaves the old file whole and never a half-written one.
 /// A symbolic link is followed and its target replaced; an existing file keeps its
-/// permission bits.
+/// permission bits. After a write the temporary files that earlier writes to the same
+/// file left behind, because their process was killed before the rename, are removed.
 [[nodiscard]] FileStatus WriteFileAtomically(const std::string& path, std::string_view contents);
 
 /// A regular file open for reading, closed with the object. Anything else is refused
