@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60) on a working copy of
 # its seed corpus, one after the other. Fails on the first finding: the crashing input is
 # left in build-fuzz/findings/<target>/ and libFuzzer's report in build-fuzz/logs/<target>.log.
-# Each target's executions and coverage are printed when it ends.
+# Each target's executions and coverage are printed when it ends. An input may run 60 s
+# (wall time) before it counts as a hang, as a niced run on a busy machine waits long.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
@@ -24,7 +25,7 @@ for source in "$root"/fuzz/fuzz_*.cpp; do
   echo "== $target for ${seconds} s"
   if ! ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
     -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: $target found a fault; its input is in $findings/" >&2

@@ -130,6 +130,7 @@ OpenDataFileResult OpenDataFile(CLumivexData& document, const std::string& path,
     case ReadStatus::ZeroStep:
       result.status = OpenStatus::ZeroStep;
       break;
+    case ReadStatus::TooManyPoints:
     case ReadStatus::CannotOpen:
     case ReadStatus::Ok:
       result.status = OpenStatus::CannotOpen;

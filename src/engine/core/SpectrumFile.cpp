@@ -424,9 +424,9 @@ FileStatus ReadSpectrumPoints(const std::string& path, std::vector<SpectrumPoint
   return {true, {}};
 }
 
-SpectrumReadResult ReadSpectrumFile(const std::string& path) {
+SpectrumReadResult ReadSpectrumFile(const std::string& path, std::size_t maxPoints) {
   SpectrumReadResult result;
-  const FileStatus read = ReadSpectrumPoints(path, result.spectrum.m_points);
+  const FileStatus read = ReadSpectrumPoints(path, result.spectrum.m_points, maxPoints + 1);
   if (!read.ok) {
     result.status = ReadStatus::CannotOpen;
     result.message = read.message;
@@ -441,6 +441,13 @@ SpectrumReadResult ReadSpectrumFile(const std::string& path) {
                      "spectrum:\n" +
                      path;
     spectrum.m_points.clear();
+    return result;
+  }
+  if (spectrum.m_points.size() > maxPoints) {
+    result.status = ReadStatus::TooManyPoints;
+    result.message = "The file holds more than " + std::to_string(maxPoints) +
+                     " data points, more than a spectrum may have, and cannot be opened:\n" + path;
+    spectrum.m_points = {};
     return result;
   }
   if (spectrum.m_points[0].x == spectrum.m_points[1].x) {

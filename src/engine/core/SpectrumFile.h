@@ -54,10 +54,16 @@ std::size_t ParseSpectrumChunks(std::string_view text, bool atEnd,
 
 enum class ReadStatus {
   Ok,
-  CannotOpen,   ///< the file could not be opened or read
-  TooFewPoints, ///< fewer than two data lines
-  ZeroStep,     ///< the first two x values are equal
+  CannotOpen,    ///< the file could not be opened or read
+  TooFewPoints,  ///< fewer than two data lines
+  ZeroStep,      ///< the first two x values are equal
+  TooManyPoints, ///< more data lines than a spectrum may have
 };
+
+/// The most points a spectrum file may hold: 50 million points take 400 MB. Reading stops
+/// at the first point beyond it, so a file of any length is read only that far and the
+/// points held never take more than twice their own size.
+inline constexpr std::size_t kMaxSpectrumPoints = 50'000'000;
 
 /// The outcome of reading a spectrum file: the spectrum (points, kind from the path,
 /// direction, step, peak, file path) or why the file was refused, with a message for the
@@ -71,8 +77,10 @@ struct SpectrumReadResult {
 
 /// Reads a spectrum text file. The kind comes from the path (None when it names none);
 /// the direction and step from the first two points; the peak is the first largest y
-/// above 0. Files with fewer than two data points or a zero step are refused.
-[[nodiscard]] SpectrumReadResult ReadSpectrumFile(const std::string& path);
+/// above 0. Files with fewer than two data points, more than `maxPoints` or a zero step are
+/// refused.
+[[nodiscard]] SpectrumReadResult ReadSpectrumFile(const std::string& path,
+                                                  std::size_t maxPoints = kMaxSpectrumPoints);
 
 /// Fills direction, step and peak of a spectrum from its points, as the reader does.
 void SetGridAndPeak(CSpectrum& spectrum);
