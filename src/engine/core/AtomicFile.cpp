@@ -59,11 +59,24 @@ std::string ResolveTarget(std::string path) {
   return path;
 }
 
+// The part of a file's name that names its temporary files: the name itself, cut so that a
+// temporary name stays within the 255 bytes a file name may have, whatever the name's length
+// (never inside a UTF-8 character).
+std::string TemporaryStem(const std::string& name) {
+  std::size_t length = std::min<std::size_t>(name.size(), 200);
+  while (length < name.size() && length > 0 &&
+         (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
+    --length;
+  }
+  return name.substr(0, length);
+}
+
 // The temporary file of a write to `name` in `folder` by the process `pid`, as the `count`th
 // write of that process.
 std::string TemporaryName(const std::string& folder, const std::string& name, long pid,
                           unsigned count) {
-  return folder + "." + name + "." + std::to_string(pid) + "-" + std::to_string(count) + ".tmp";
+  return folder + "." + TemporaryStem(name) + "." + std::to_string(pid) + "-" +
+         std::to_string(count) + ".tmp";
 }
 
 // Reads the decimal digits at the start of `text` into `value` and drops them; false when
@@ -87,7 +100,7 @@ void RemoveLeftoverTemporaries(const std::string& folder, const std::string& nam
   if (directory == nullptr) {
     return;
   }
-  const std::string prefix = "." + name + ".";
+  const std::string prefix = "." + TemporaryStem(name) + ".";
   while (const dirent* entry = ::readdir(directory)) {
     std::string_view rest(entry->d_name);
     if (!rest.starts_with(prefix) || !rest.ends_with(".tmp")) {
