@@ -72,21 +72,6 @@ std::string Elided(const Canvas& canvas, const std::string& text, int x, int rig
   return RightEnd(canvas, result, x) <= right ? result : std::string();
 }
 
-/// The x range (nm) the curves are drawn over: the user's with applied settings, else the
-/// automatic one, as shown snapped to multiples of the partitions when x values are shown
-/// (the document normally holds it so already).
-std::pair<float, float> DrawnXRange(const CLumivexData& data) {
-  if (data.m_settingsApplied) {
-    return {data.m_xLow, data.m_xHigh};
-  }
-  if (data.m_xAxisValues) {
-    if (const auto snapped = SnappedXRange(data.m_xMin, data.m_xMax, data.m_xPartitions)) {
-      return {static_cast<float>(snapped->first), static_cast<float>(snapped->second)};
-    }
-  }
-  return {data.m_xMin, data.m_xMax};
-}
-
 /// Everything one drawing of the graph measures from the client width: sizes, fonts,
 /// pens and the plot rectangle.
 struct Frame {
@@ -251,44 +236,6 @@ void DrawYTicks(Canvas& canvas, const Frame& frame, float topValue, float bottom
   }
 }
 
-/// The y range a spectrum is drawn over (top, bottom), before any logarithm: the user's
-/// range when the settings show the spectrum's own quantity (model curves always take
-/// it), else zero to the largest y of the spectrum's kind in the workspace.
-std::pair<float, float> YRange(const CLumivexData& data, SpectrumKind kind) {
-  float kindMaximum = data.m_absorptionMax;
-  if (kind == SpectrumKind::Emission) {
-    kindMaximum = data.m_emissionMax;
-  } else if (kind == SpectrumKind::LightSource) {
-    kindMaximum = data.m_lightSourceMax;
-  }
-  if (data.m_settingsApplied) {
-    switch (kind) {
-    case SpectrumKind::Emission:
-      if (data.m_showFluorescence || data.m_showIntensity) {
-        return {data.m_yHigh, data.m_emissionLow};
-      }
-      break;
-    case SpectrumKind::Curve:
-      return {data.m_yHigh, data.m_emissionLow};
-    case SpectrumKind::LightSource:
-      if (data.m_showIrradiance) {
-        return {data.m_yHigh, data.m_lightSourceLow};
-      }
-      break;
-    case SpectrumKind::Absorption:
-    case SpectrumKind::None:
-      if (data.m_showEpsilon || data.m_showLogEpsilon) {
-        return {data.m_yHigh, data.m_epsilonLow};
-      }
-      if (data.m_showAbsorption) {
-        return {data.m_yHigh, data.m_absorptionLow};
-      }
-      break;
-    }
-  }
-  return {kindMaximum, 0.0f};
-}
-
 YAxisSide SideFor(SpectrumKind kind, YQuantity quantity) {
   switch (kind) {
   case SpectrumKind::Emission:
@@ -351,6 +298,142 @@ void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
 
 } // namespace
 
+std::pair<float, float> DrawnXRange(const CLumivexData& data) {
+  if (data.m_settingsApplied) {
+    return {data.m_xLow, data.m_xHigh};
+  }
+  if (data.m_xAxisValues) {
+    if (const auto snapped = SnappedXRange(data.m_xMin, data.m_xMax, data.m_xPartitions)) {
+      return {static_cast<float>(snapped->first), static_cast<float>(snapped->second)};
+    }
+  }
+  return {data.m_xMin, data.m_xMax};
+}
+
+std::pair<float, float> DrawnYRange(const CLumivexData& data, SpectrumKind kind) {
+  float kindMaximum = data.m_absorptionMax;
+  if (kind == SpectrumKind::Emission) {
+    kindMaximum = data.m_emissionMax;
+  } else if (kind == SpectrumKind::LightSource) {
+    kindMaximum = data.m_lightSourceMax;
+  }
+  if (data.m_settingsApplied) {
+    switch (kind) {
+    case SpectrumKind::Emission:
+      if (data.m_showFluorescence || data.m_showIntensity) {
+        return {data.m_yHigh, data.m_emissionLow};
+      }
+      break;
+    case SpectrumKind::Curve:
+      return {data.m_yHigh, data.m_emissionLow};
+    case SpectrumKind::LightSource:
+      if (data.m_showIrradiance) {
+        return {data.m_yHigh, data.m_lightSourceLow};
+      }
+      break;
+    case SpectrumKind::Absorption:
+    case SpectrumKind::None:
+      if (data.m_showEpsilon || data.m_showLogEpsilon) {
+        return {data.m_yHigh, data.m_epsilonLow};
+      }
+      if (data.m_showAbsorption) {
+        return {data.m_yHigh, data.m_absorptionLow};
+      }
+      break;
+    }
+  }
+  return {kindMaximum, 0.0f};
+}
+
+float CXMapping::Value(int px) const {
+  return valueLow + static_cast<float>(px - left) * valueStep;
+}
+
+std::optional<float> CXMapping::Wavelength(int px) const {
+  const float v = Value(px);
+  if (constant == 0.0f) {
+    return v;
+  }
+  if (v == 0.0f) {
+    return std::nullopt;
+  }
+  return constant / v;
+}
+
+CXMapping XMappingFor(const CRect& plot, float lowNm, float highNm, XUnit unit) {
+  CXMapping mapping;
+  mapping.left = plot.left;
+  const bool wavelength = unit == XUnit::Wavelength;
+  mapping.constant = wavelength ? 0.0f : UnitConstant(unit);
+  float vLow = lowNm;
+  float vHigh = highNm;
+  if (!wavelength) {
+    if (lowNm == 0.0f || highNm == 0.0f) {
+      return mapping;
+    }
+    vLow = mapping.constant / highNm;
+    vHigh = mapping.constant / lowNm;
+  }
+  const int width = plot.right - plot.left + 1;
+  mapping.valueLow = vLow;
+  mapping.valueStep = (vHigh - vLow) / static_cast<float>(width - 1);
+  mapping.usable = true;
+  return mapping;
+}
+
+double CYMapping::Row(float y) const {
+  float rise = 0.0f;
+  if (logDecade > 0.0f) {
+    rise = y <= 1.0f ? 0.0f : (std::log10(y) - logDecade) * height / (logTop - logDecade);
+  } else if (logarithmic) {
+    rise = y <= 1.0f ? 0.0f : std::log10(y) * height / logTop * scale;
+  } else {
+    rise = height * y / top * scale;
+  }
+  return baseline - std::trunc(static_cast<double>(rise));
+}
+
+float CYMapping::Value(double row) const {
+  const auto rise = static_cast<float>(baseline - row);
+  if (logDecade > 0.0f) {
+    return std::pow(10.0f, logDecade + rise * (logTop - logDecade) / height);
+  }
+  if (logarithmic) {
+    return std::pow(10.0f, rise * logTop / (height * scale));
+  }
+  return rise * top / (height * scale);
+}
+
+CYMapping YMappingFor(const CRect& plot, float yHigh, float yLow, bool logarithmic) {
+  CYMapping mapping;
+  const int height = plot.bottom - plot.top + 1;
+  const float c = yHigh;
+  const float d = yLow;
+  if (height < 1 || !std::isfinite(c) || !std::isfinite(d) || c == d || c == 0.0f) {
+    return mapping;
+  }
+  mapping.height = static_cast<float>(height);
+  mapping.top = c;
+  mapping.scale = c / (c - d);
+  mapping.logarithmic = logarithmic;
+  mapping.logTop = logarithmic ? std::log10(c) : 1.0f;
+  if (!(mapping.logTop > 0.0f) || !std::isfinite(mapping.scale)) {
+    return mapping;
+  }
+  const float h = mapping.height;
+  if (logarithmic && d > 1.0f) {
+    // The axis labels run from log10(yLow) up to log10(yHigh): so do the rows.
+    mapping.logDecade = std::log10(d);
+    mapping.baseline = plot.bottom;
+  } else {
+    // Heights count from where y = 0 lies: H * scale - H rows below the bottom row, so that
+    // yLow itself lands on the bottom row.
+    mapping.baseline = plot.bottom + std::trunc(static_cast<double>(h * mapping.scale - h));
+  }
+  mapping.usable = mapping.logTop > mapping.logDecade;
+  return mapping;
+}
+
 GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, bool monochrome) {
   GraphGeometry geometry;
   if (data.m_spectra.empty()) {
@@ -397,7 +480,7 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
 
     const YQuantity quantity = QuantityFor(spectrum.m_kind, applied, data.m_showEpsilon != 0,
                                            data.m_showLogEpsilon != 0, data.m_showIntensity != 0);
-    const auto [yHigh, yLow] = YRange(data, spectrum.m_kind);
+    const auto [yHigh, yLow] = DrawnYRange(data, spectrum.m_kind);
     if (data.m_yAxisValues) {
       DrawYAxis(canvas, data, frame, spectrum, quantity, yHigh, yLow);
     }
@@ -422,37 +505,17 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
 void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float lowNm,
                   float highNm, float yHigh, float yLow, int colourNumber, XUnit unit,
                   YQuantity quantity, bool logarithmic, int penWidth) {
-  const bool wavelength = unit == XUnit::Wavelength;
-  const float constant = UnitConstant(unit);
-  float vLow = lowNm;
-  float vHigh = highNm;
-  if (!wavelength) {
-    if (lowNm == 0.0f || highNm == 0.0f) {
-      return;
-    }
-    vLow = constant / highNm;
-    vHigh = constant / lowNm;
+  const CXMapping mapping = XMappingFor(plot, lowNm, highNm, unit);
+  if (!mapping.usable) {
+    return;
   }
-
-  const int height = plot.bottom - plot.top + 1;
   const int width = plot.right - plot.left + 1;
-  const float c = yHigh;
-  const float d = yLow;
-  if (width <= 1 || height < 1 || !std::isfinite(c) || !std::isfinite(d) || c == d || c == 0.0f) {
-    return;
-  }
-  const float scale = c / (c - d);
-  const float dv = (vHigh - vLow) / static_cast<float>(width - 1);
   const bool logScale = logarithmic && spectrum.m_kind == SpectrumKind::Absorption;
-  const float logC = logScale ? std::log10(c) : 1.0f;
-  if (!(logC > 0.0f) || !std::isfinite(scale) || !std::isfinite(vLow) || !std::isfinite(dv)) {
+  const CYMapping rows = YMappingFor(plot, yHigh, yLow, logScale);
+  if (width <= 1 || !rows.usable || !std::isfinite(mapping.valueLow) ||
+      !std::isfinite(mapping.valueStep)) {
     return;
   }
-
-  const float h = static_cast<float>(height);
-  // Heights count from where y = 0 lies: H * scale - H rows below the bottom row, so that
-  // yLow itself lands on the bottom row.
-  const double baseline = plot.bottom + std::trunc(static_cast<double>(h * scale - h));
   const float lowest = spectrum.SmallestX() + spectrum.m_xShift;
   const float highest = spectrum.LargestX() + spectrum.m_xShift;
   // The columns inside the spectrum's range and the wavelengths they show, then the values
@@ -460,14 +523,10 @@ void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, 
   std::vector<int> columns;
   std::vector<float> wavelengths;
   for (int px = plot.left; px <= plot.right; ++px) {
-    const float v = vLow + static_cast<float>(px - plot.left) * dv;
-    if (!wavelength && v == 0.0f) {
-      continue;
-    }
-    const float lambda = wavelength ? v : constant / v;
-    if (lambda >= lowest && lambda < highest) {
+    const std::optional<float> lambda = mapping.Wavelength(px);
+    if (lambda && *lambda >= lowest && *lambda < highest) {
       columns.push_back(px);
-      wavelengths.push_back(lambda);
+      wavelengths.push_back(*lambda);
     }
   }
   std::vector<float> values(wavelengths.size());
@@ -476,14 +535,7 @@ void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, 
   const QuantityConversion toQuantity(spectrum, quantity);
   std::vector<CPoint> points;
   for (std::size_t k = 0; k < columns.size(); ++k) {
-    const float y = toQuantity(values[k]);
-    float rise = 0.0f;
-    if (logScale) {
-      rise = y <= 1.0f ? 0.0f : std::log10(y) * h / logC * scale;
-    } else {
-      rise = h * y / c * scale;
-    }
-    const double row = baseline - std::trunc(static_cast<double>(rise));
+    const double row = rows.Row(toQuantity(values[k]));
     if (std::isnan(row)) {
       continue;
     }

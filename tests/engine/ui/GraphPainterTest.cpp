@@ -484,6 +484,12 @@ TEST(GraphPainterYAxis, LogarithmicEpsilon) {
   EXPECT_EQ(labels.front(), "1.00");
   EXPECT_EQ(labels[1], "1.40");
   EXPECT_EQ(labels.back(), "5.00");
+  // The curve follows those labels: log 1000 is 2/4 of the way from 1 to 5, 156.5 rows up.
+  const auto raised = Draw(data).Polylines();
+  ASSERT_EQ(raised.size(), 1u);
+  for (const CPoint& point : raised[0].points) {
+    EXPECT_EQ(point.y, kPlot.bottom - 156);
+  }
 }
 
 TEST(GraphPainterCurves, ColoursAndPens) {
