@@ -200,6 +200,14 @@ void MainWindow::CreateChildWindows() {
     return;
   }
   m_graph = new GraphView(m_frame);
+  connect(m_graph, &GraphView::ReadoutChanged, statusBar(),
+          [bar = statusBar()](const QString& text) {
+            if (text.isEmpty()) {
+              bar->clearMessage();
+            } else {
+              bar->showMessage(text);
+            }
+          });
   m_graphWindow = AddChild(m_graph, QStringLiteral("Spectra Display"), kIdOpenDataFile, true);
   m_fileList = new FileListView(m_frame);
   m_fileListWindow = AddChild(m_fileList, QStringLiteral("Data File"), kIdListData, true);
@@ -230,7 +238,7 @@ void MainWindow::ArrangeWindows() {
 
 void MainWindow::InvalidateGraph() {
   if (m_graph != nullptr) {
-    m_graph->update();
+    m_graph->Invalidate();
   }
 }
 

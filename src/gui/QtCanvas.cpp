@@ -29,7 +29,8 @@ QRect ToQRect(const CRect& rect) {
 
 } // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter), m_font(m_painter.font()) {
+QtCanvas::QtCanvas(QPainter& painter, int penScale)
+    : m_painter(painter), m_penScale(std::max(1, penScale)), m_font(m_painter.font()) {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_painter.setRenderHint(QPainter::TextAntialiasing, true);
   m_painter.setBrush(Qt::NoBrush);
@@ -38,7 +39,7 @@ QtCanvas::QtCanvas(QPainter& painter) : m_painter(painter), m_font(m_painter.fon
 
 void QtCanvas::SetPen(const CPen& pen) {
   m_pen = pen;
-  QPen qpen(ToQColor(pen.colour), pen.width,
+  QPen qpen(ToQColor(pen.colour), pen.width * m_penScale,
             pen.style == PenStyle::Dash ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
             Qt::RoundJoin);
   qpen.setCosmetic(false);

@@ -9,10 +9,12 @@ class QPainter;
 namespace lumivex::gui {
 
 /// The engine's canvas over a QPainter: a window, an image, a printer or a PDF page.
-/// Lines are drawn without antialiasing so plots stay crisp; text is antialiased.
+/// Lines are drawn without antialiasing so plots stay crisp; text is antialiased. Pens are
+/// drawn `penScale` times as wide as asked, for a surface of that many pixels per device
+/// unit the drawing was laid out for (a high-density screen).
 class QtCanvas final : public Canvas {
 public:
-  explicit QtCanvas(QPainter& painter);
+  explicit QtCanvas(QPainter& painter, int penScale = 1);
 
   void SetPen(const CPen& pen) override;
   [[nodiscard]] CPen Pen() const override { return m_pen; }
@@ -34,6 +36,7 @@ public:
 
 private:
   QPainter& m_painter;
+  int m_penScale = 1;
   CPen m_pen;
   QFont m_font;
   int m_escapement = 0;

@@ -178,6 +178,46 @@ TEST_F(MainWindowTest, DoubleClickingTheGraphOpensGraphSettings) {
   EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CGraphSettingDlg"});
 }
 
+// The mouse over the graph as a user moves it: the status bar reads the cursor, a dragged
+// rectangle zooms, Backspace steps back; off the plot the view shows the very picture the
+// graph renders without any cursor.
+TEST_F(MainWindowTest, TheMouseReadsZoomsAndStepsBackOnTheGraph) {
+  Open("dye.abs.txt");
+  gui::GraphView* graph = window.Graph();
+  graph->repaint();
+  const CLumivexData& data = *window.Frame().m_pData;
+  const auto send = [graph](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                            Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), graph->mapToGlobal(QPointF(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(graph, &event);
+  };
+  const QPoint from(graph->width() * 3 / 10, graph->height() * 3 / 10);
+  const QPoint to(graph->width() * 6 / 10, graph->height() * 6 / 10);
+
+  send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+  const QString status = window.statusBar()->currentMessage();
+  EXPECT_TRUE(status.startsWith(QStringLiteral("Wavelength(nm) "))) << status.toStdString();
+  EXPECT_TRUE(status.contains(QStringLiteral("dye.abs.txt"))) << status.toStdString();
+
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(data.m_settingsApplied, 1);
+  const float zoomedWidth = data.m_xHigh - data.m_xLow;
+  EXPECT_GT(zoomedWidth, 0.0f);
+  EXPECT_LT(zoomedWidth, 0.5f * (data.m_xMax - data.m_xMin));
+
+  QTest::keyClick(graph, Qt::Key_Backspace);
+  EXPECT_EQ(data.m_settingsApplied, 0);
+  EXPECT_EQ(graph->Interaction().HistoryDepth(), 0);
+
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(graph, &leave);
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+  EXPECT_EQ(graph->grab().toImage().convertToFormat(QImage::Format_RGB32), graph->Picture());
+}
+
 TEST_F(MainWindowTest, MenusAndToolbarFollowTheCommandTable) {
   const QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), static_cast<qsizetype>(MenuBar().size()));

@@ -65,6 +65,16 @@ bool ShowsUserRange(const CLumivexData& data, SpectrumKind kind) {
   return false;
 }
 
+std::string ShownName(const CSpectrum& spectrum, std::size_t index) {
+  if (!spectrum.m_name.empty()) {
+    return spectrum.m_name;
+  }
+  const std::size_t slash = spectrum.m_filePath.find_last_of("/\\");
+  std::string file =
+      slash == std::string::npos ? spectrum.m_filePath : spectrum.m_filePath.substr(slash + 1);
+  return file.empty() ? "Spectrum " + std::to_string(index + 1) : file;
+}
+
 std::string Formatted(const char* format, double value) {
   char text[64];
   std::snprintf(text, sizeof text, format, value);
@@ -180,7 +190,8 @@ void CGraphInteraction::Remap(const CLumivexData& data) {
     const float highest = spectrum.LargestX() + spectrum.m_xShift;
     m_extentLow = std::min(m_extentLow, lowest);
     m_extentHigh = std::max(m_extentHigh, highest);
-    m_plotted.push_back({&spectrum, QuantityConversion(spectrum, quantity), lowest, highest,
+    m_plotted.push_back({&spectrum, ShownName(spectrum, index),
+                         QuantityConversion(spectrum, quantity), lowest, highest,
                          WorkspaceColour(static_cast<int>(index))});
   }
 }
@@ -213,7 +224,7 @@ void CGraphInteraction::UpdateReadout(CPoint at) {
   readout.wavelength = *wavelength;
   readout.lines.reserve(m_plotted.size());
   for (const Plotted& plotted : m_plotted) {
-    CReadoutLine line{plotted.spectrum->m_name, plotted.colour, std::nullopt};
+    CReadoutLine line{plotted.name, plotted.colour, std::nullopt};
     // The curve painter draws a spectrum from its smallest x up to, not including, its
     // largest: so does the readout.
     if (*wavelength >= plotted.lowest && *wavelength < plotted.highest) {

@@ -42,8 +42,9 @@ struct CDisplayRange {
   bool operator==(const CDisplayRange&) const = default;
 };
 
-/// One spectrum's line of the cursor readout: its name, colour and the value plotted at the
-/// cursor in the quantity shown; no value where the spectrum does not reach.
+/// One spectrum's line of the cursor readout: its name (the file's name without its folder
+/// when the spectrum has none, else "Spectrum" and its position), colour and the value plotted at
+/// the cursor in the quantity shown; no value where the spectrum does not reach.
 struct CReadoutLine {
   std::string name;
   Rgb colour;
@@ -116,6 +117,7 @@ public:
 private:
   struct Plotted {
     const CSpectrum* spectrum;
+    std::string name;
     QuantityConversion toQuantity;
     float lowest;
     float highest;

@@ -34,7 +34,8 @@ CSpectrum* Add(CLumivexData& data, SpectrumKind kind, const std::string& name, f
 
 // Three spectra of different ranges, steps and directions: an ascending database
 // absorption spectrum with a molar absorptivity, a descending database emission spectrum
-// and a light source, over a workspace of 300..900 nm.
+// and a light source without a name, read from the file "lamp", over a workspace of
+// 300..900 nm.
 void FillWorkspace(CLumivexData& data) {
   CSpectrum* absorption = Add(data, SpectrumKind::Absorption, "abs", 300.0f, 0.5f, 801);
   absorption->m_fromDatabase = 1;
@@ -46,7 +47,8 @@ void FillWorkspace(CLumivexData& data) {
   emission->m_quantumYield = 0.4f;
   emission->m_weight = 2.0f;
   emission->m_normalizedPeak = emission->m_peakY * 0.8f / emission->Area();
-  Add(data, SpectrumKind::LightSource, "lamp", 350.0f, 1.25f, 441);
+  CSpectrum* lamp = Add(data, SpectrumKind::LightSource, "", 350.0f, 1.25f, 441);
+  lamp->m_filePath = "sources/lamp";
   data.m_xMin = 300.0f;
   data.m_xMax = 900.0f;
   data.m_absorptionMax = data.m_emissionMax = data.m_lightSourceMax = 1.8f;
@@ -136,7 +138,7 @@ TEST(GraphInteraction, ReadoutReadsWhatEachCurveShowsInEveryUnitAndQuantity) {
         for (std::size_t s = 0; s < 3; ++s) {
           const CSpectrum& spectrum = *data.At(static_cast<int>(s));
           const CReadoutLine& line = readout.lines[s];
-          EXPECT_EQ(line.name, spectrum.m_name);
+          EXPECT_EQ(line.name, s < 2 ? spectrum.m_name : "lamp");
           EXPECT_EQ(line.colour, WorkspaceColour(static_cast<int>(s)));
           const auto drawn = std::find_if(curves[s].points.begin(), curves[s].points.end(),
                                           [px](CPoint p) { return p.x == px; });
