@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -164,6 +165,14 @@ void QtPrompts::ShowHelpContents(bool index) {
     Viewer().ShowIndex();
   } else {
     Viewer().ShowContents();
+  }
+}
+
+void QtPrompts::SetBusy(bool busy) {
+  if (busy) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
   }
 }
 

@@ -32,6 +32,8 @@ public:
   std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) override;
   void ShowHelp(int context) override;
   void ShowHelpContents(bool index) override;
+  /// The wait cursor over the whole program while busy.
+  void SetBusy(bool busy) override;
   bool OpenInBrowser(const std::string& address) override;
 
 private:

@@ -92,11 +92,15 @@ public:
   std::vector<int> helpTopics;
   std::vector<std::string> helpContents; ///< "contents" or "index", in order shown
   std::vector<std::string> browserAddresses;
-  bool browserStarts = true; ///< what opening a page in the browser answers
+  bool browserStarts = true;     ///< what opening a page in the browser answers
+  std::vector<bool> busyChanges; ///< SetBusy's calls in order
+  int busyDepth = 0;             ///< how many busy scopes are open
+  int messagesWhileBusy = 0;     ///< messages shown inside a busy scope
 
   int Message(const std::string& text, const std::string& caption, MessageButtons buttons,
               MessageIcon icon) override {
     messages.push_back({text, caption, buttons, icon});
+    messagesWhileBusy += busyDepth > 0 ? 1 : 0;
     return Next<int>(messageAnswers, kResultOk);
   }
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
@@ -128,6 +132,10 @@ public:
     return printer ? std::make_unique<FakePrintJob>(std::move(printer)) : nullptr;
   }
   void ShowHelp(int context) override { helpTopics.push_back(context); }
+  void SetBusy(bool busy) override {
+    busyChanges.push_back(busy);
+    busyDepth += busy ? 1 : -1;
+  }
   void ShowHelpContents(bool index) override {
     helpContents.emplace_back(index ? "index" : "contents");
   }

@@ -40,6 +40,7 @@ void OpenDatabase(CommandContext& context, std::optional<MasterDatabase> master)
     }
     path = *chosen;
   }
+  const BusyScope busy(context.prompts);
   CDatabaseSession& database = context.database;
   database.Open(path);
   context.databaseList.Open(database.m_databaseFolder, database.m_databasePath);

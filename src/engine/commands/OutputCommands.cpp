@@ -174,8 +174,12 @@ void CResultOutput::WriteReport(int moduleCode, const ReportBlock& block) {
        {&values.donorPicture, &values.acceptorPicture, &values.structurePicture}) {
     *named = AbsolutePicture(*named);
   }
-  if (const FileStatus written = WriteFileAtomically(*reportPath, FillReport(templateText, values));
-      !written.ok) {
+  FileStatus written;
+  {
+    const BusyScope busy(m_context.prompts);
+    written = WriteFileAtomically(*reportPath, FillReport(templateText, values));
+  }
+  if (!written.ok) {
     m_context.prompts.Message(kReportUnwritable + written.message, kApplicationTitle,
                               MessageButtons::Ok, MessageIcon::Warning);
     return;

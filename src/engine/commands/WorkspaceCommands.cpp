@@ -77,7 +77,11 @@ void CWorkspaceCommands::OpenRecordSpectrum(int record, RecordSection section) {
 }
 
 void CWorkspaceCommands::Open(const std::string& path, const DatabaseOpenRequest* request) {
-  const OpenDataFileResult result = OpenDataFile(m_context.data, path, request);
+  OpenDataFileResult result;
+  {
+    const BusyScope busy(m_context.prompts);
+    result = OpenDataFile(m_context.data, path, request);
+  }
   switch (result.status) {
   case OpenStatus::Opened:
     m_context.AddFileEntry(result.listText);

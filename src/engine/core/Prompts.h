@@ -104,6 +104,23 @@ public:
   /// Opens a local file or web address in the system's browser; false when no browser
   /// could be started for it.
   virtual bool OpenInBrowser(const std::string& address) = 0;
+  /// Shows from SetBusy(true) to SetBusy(false) that the program is at work (the desktop
+  /// program's wait cursor). Commands call it through BusyScope around work that may take
+  /// longer than half a second, such as reading a file, and never with a dialog open. A
+  /// program without a pointer to show it on does nothing.
+  virtual void SetBusy(bool busy) { (void)busy; }
+};
+
+/// The program shows itself busy while the object lives.
+class BusyScope {
+public:
+  explicit BusyScope(Prompts& prompts) : m_prompts(prompts) { m_prompts.SetBusy(true); }
+  ~BusyScope() { m_prompts.SetBusy(false); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+  Prompts& m_prompts;
 };
 
 /// The application's name, the caption of plain message boxes.

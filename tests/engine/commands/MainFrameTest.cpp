@@ -163,6 +163,37 @@ TEST_F(MainFrameTest, OpenDataFileAsksThenAddsASelectedColouredEntry) {
   EXPECT_EQ(views.graphInvalidated, repaints);
 }
 
+// Reading a file shows the program busy, and its messages wait until the busy time is over.
+TEST_F(MainFrameTest, ReadingFilesShowsTheProgramBusyWithNoMessageInBetween) {
+  struct Case {
+    const char* what;
+    std::string name;
+    std::string contents;
+    int command;
+    bool opened;
+  };
+  for (const Case& c :
+       {Case{"a spectrum", "dye.abs.txt", "400 1\n401 2\n", kIdOpenDataFile, true},
+        Case{"a refused spectrum", "flat.abs.txt", "400 1\n400 2\n", kIdOpenDataFile, false},
+        Case{"a database", "dyes.db", "[Spectra]\nNumber = 0\n", kIdOpenDatabase, true}}) {
+    SCOPED_TRACE(c.what);
+    prompts.busyChanges.clear();
+    prompts.messages.clear();
+    prompts.fileAnswers.push_back(dir.Write(c.name, c.contents));
+    frame.Execute(c.command);
+    EXPECT_EQ(prompts.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(prompts.busyDepth, 0);
+    EXPECT_EQ(prompts.messagesWhileBusy, 0);
+    // The refusal is still told, after the busy time.
+    EXPECT_EQ(!prompts.messages.empty() && prompts.messages.back().icon == MessageIcon::Warning,
+              !c.opened);
+  }
+  prompts.busyChanges.clear();
+  prompts.fileAnswers.push_back(std::nullopt);
+  frame.Execute(kIdOpenDataFile);
+  EXPECT_EQ(prompts.busyChanges, std::vector<bool>{}) << "a cancelled dialog reads nothing";
+}
+
 TEST_F(MainFrameTest, OpenDataFileRefusals) {
   EXPECT_FALSE(Open("notes.txt", "400 1\n401 2\n"));
   EXPECT_EQ(prompts.messages.back().text,
