@@ -109,9 +109,9 @@ std::string Quoted(std::string_view text) {
   return "'" + std::string(text) + "'";
 }
 
-// Where a message points: "NAME line N: ".
+// Where a message points: "NAME: line N: ".
 std::string At(const std::string& name, int line) {
-  return name + " line " + std::to_string(line) + ": ";
+  return ImportError{name, line, ""}.Text();
 }
 
 // One value of an ASDF or AFFN data line.
@@ -133,8 +133,7 @@ bool IsDigit(char c) {
 // Reads the data values of one line, one at a time.
 class DataLineReader {
 public:
-  DataLineReader(std::string_view text, const std::string& name, int line)
-      : m_text(text), m_name(name), m_line(line) {}
+  explicit DataLineReader(std::string_view text) : m_text(text) {}
 
   // The next value into `value`; false at the end of the line or on a fault, which then
   // leaves a message in `error`.
@@ -163,10 +162,9 @@ public:
       return Repeat(c == 's' ? 9 : c - 'S' + 1, value, error);
     }
     if (c == '?') {
-      error = At(m_name, m_line) + "'?' marks a missing value, which cannot be read";
+      error = "'?' marks a missing value, which cannot be read";
     } else {
-      error = At(m_name, m_line) + Quoted(std::string_view(&c, 1)) +
-              " is not part of a JCAMP-DX number";
+      error = Quoted(std::string_view(&c, 1)) + " is not part of a JCAMP-DX number";
     }
     return false;
   }
@@ -202,7 +200,7 @@ private:
     double number = 0.0;
     const auto [end, code] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (code != std::errc() || end != digits.data() + digits.size() || !std::isfinite(number)) {
-      error = At(m_name, m_line) + Quoted(digits) + " is not a finite number";
+      error = Quoted(digits) + " is not a finite number";
       return false;
     }
     value.number = negative ? -number : number;
@@ -217,7 +215,7 @@ private:
     const std::size_t end = NumberEnd(m_pos);
     const std::string_view digits = m_text.substr(m_pos, end - m_pos);
     if (digits.empty() || digits == ".") {
-      error = At(m_name, m_line) + "a sign or point without digits";
+      error = "a sign or point without digits";
       return false;
     }
     m_pos = end;
@@ -237,7 +235,7 @@ private:
     std::array<char, 64> buffer{};
     const std::size_t length = end - m_pos + 1;
     if (length > buffer.size()) {
-      error = At(m_name, m_line) + "a number of more than 64 digits";
+      error = "a number of more than 64 digits";
       return false;
     }
     buffer[0] = static_cast<char>('0' + std::abs(digit));
@@ -254,8 +252,7 @@ private:
       count = count * 10 + static_cast<std::size_t>(m_text[m_pos] - '0');
       ++m_pos;
       if (count > kJcampMaxPoints) {
-        error = At(m_name, m_line) + "a repeat count beyond " + std::to_string(kJcampMaxPoints) +
-                " points";
+        error = "a repeat count beyond " + std::to_string(kJcampMaxPoints) + " points";
         return false;
       }
     }
@@ -266,8 +263,6 @@ private:
 
   std::string_view m_text;
   std::size_t m_pos = 0;
-  const std::string& m_name;
-  int m_line;
 };
 
 // Whether two decoded values are the same: ASDF values are integers, AFFN ones may carry a
@@ -311,7 +306,7 @@ public:
     JcampReadResult result;
     std::string error;
     if (!Run(result.tables, error)) {
-      result.message = error;
+      result.error = {m_name, m_errorLine, error};
       result.tables.clear();
       return result;
     }
@@ -331,8 +326,7 @@ private:
           open.push_back(NewBlock(label->value, line.number));
           seenBlock = true;
         } else if (!seenBlock && !Trim(line.text).empty()) {
-          error = m_name + " is not a JCAMP-DX file: line " + std::to_string(line.number) +
-                  " does not begin with ##TITLE=";
+          error = Fault(line.number) + "not a JCAMP-DX file: the line does not begin with ##TITLE=";
           return false;
         }
         continue;
@@ -343,7 +337,7 @@ private:
       Block& block = open.back();
       if (label->label == "TITLE") {
         if (!block.compound) {
-          error = At(m_name, line.number) + "a new ##TITLE= before the block of line " +
+          error = Fault(line.number) + "a new ##TITLE= before the block of line " +
                   std::to_string(block.table.titleLine) + " has its ##END=";
           return false;
         }
@@ -358,16 +352,16 @@ private:
       }
     }
     if (!open.empty()) {
-      error = At(m_name, open.back().table.titleLine) + "the block " +
-              Quoted(open.back().table.title) + " has no ##END=: the file is cut short";
+      error = Fault(open.back().table.titleLine) + "the block " + Quoted(open.back().table.title) +
+              " has no ##END=: the file is cut short";
       return false;
     }
     if (!seenBlock) {
-      error = m_name + " is not a JCAMP-DX file: it has no ##TITLE=";
+      error = "not a JCAMP-DX file: it has no ##TITLE=";
       return false;
     }
     if (tables.empty()) {
-      error = m_name + ": no ##XYDATA=, ##XYPOINTS= or ##PEAK TABLE= in the file";
+      error = "no ##XYDATA=, ##XYPOINTS= or ##PEAK TABLE= in the file";
       return false;
     }
     return true;
@@ -380,12 +374,11 @@ private:
     return block;
   }
 
-  bool Number(const LabelLine& label, int line, std::optional<double>& number,
-              std::string& error) const {
+  bool Number(const LabelLine& label, int line, std::optional<double>& number, std::string& error) {
     number = LabelNumber(label.value);
     if (!number) {
-      error = At(m_name, line) + "##" + label.label + "= " + Quoted(label.value) +
-              " is not a finite number";
+      error =
+          Fault(line) + "##" + label.label + "= " + Quoted(label.value) + " is not a finite number";
       return false;
     }
     return true;
@@ -428,7 +421,7 @@ private:
         return false;
       }
       if (*factor == 0.0) {
-        error = At(m_name, line) + "##" + name + "= 0 would make every value 0";
+        error = Fault(line) + "##" + name + "= 0 would make every value 0";
         return false;
       }
     } else if (name == "FIRSTX") {
@@ -445,8 +438,8 @@ private:
       const double points = *block.points;
       if (points < 0.0 || points != std::floor(points) ||
           points > static_cast<double>(kJcampMaxPoints)) {
-        error = At(m_name, line) + "##NPOINTS= " + Quoted(label.value) +
-                " is not a count of 0 to " + std::to_string(kJcampMaxPoints) + " points";
+        error = Fault(line) + "##NPOINTS= " + Quoted(label.value) + " is not a count of 0 to " +
+                std::to_string(kJcampMaxPoints) + " points";
         return false;
       }
     }
@@ -456,7 +449,7 @@ private:
   bool Finish(Block& block, std::vector<JcampTable>& tables, std::string& error) {
     if (block.table.form.empty()) {
       if (block.ntuples) {
-        error = At(m_name, block.ntuplesLine) + "the block " + Quoted(block.table.title) +
+        error = Fault(block.ntuplesLine) + "the block " + Quoted(block.table.title) +
                 " holds ##NTUPLES= data, which are not read; only ##XYDATA=, ##XYPOINTS= and "
                 "##PEAK TABLE=";
         return false;
@@ -472,43 +465,44 @@ private:
     return true;
   }
 
-  bool CheckCount(const Block& block, std::string& error) const {
+  bool CheckCount(const Block& block, std::string& error) {
     const std::size_t count = block.table.y.size();
     if (block.points && static_cast<std::size_t>(*block.points) != count) {
-      error = At(m_name, block.table.dataLine) + "the data decode to " + std::to_string(count) +
+      error = Fault(block.table.dataLine) + "the data decode to " + std::to_string(count) +
               " points, but ##NPOINTS= on line " + std::to_string(block.pointsLine) + " says " +
               std::to_string(static_cast<std::size_t>(*block.points));
       return false;
     }
     if (count == 0) {
-      error = At(m_name, block.table.dataLine) + "the data table holds no points";
+      error = Fault(block.table.dataLine) + "the data table holds no points";
       return false;
     }
     return true;
   }
 
-  bool ApplyYFactor(Block& block, std::string& error) const {
+  bool ApplyYFactor(Block& block, std::string& error) {
     const double factor = block.yFactor.value_or(1.0);
     for (double& y : block.table.y) {
       y *= factor;
       if (!std::isfinite(y)) {
-        error = At(m_name, block.table.dataLine) + "##YFACTOR= makes a value overflow";
+        error = Fault(block.table.dataLine) + "##YFACTOR= makes a value overflow";
         return false;
       }
     }
     return true;
   }
 
-  bool PushY(std::vector<double>& ys, double y, int line, std::string& error) const {
-    if (ys.size() >= kJcampMaxPoints) {
-      error = At(m_name, line) + "more than " + std::to_string(kJcampMaxPoints) + " points";
+  bool PushY(JcampTable& table, double y, int line, std::string& error) {
+    if (table.y.size() >= kJcampMaxPoints) {
+      error = Fault(line) + "more than " + std::to_string(kJcampMaxPoints) + " points";
       return false;
     }
     if (!std::isfinite(y)) {
-      error = At(m_name, line) + "the differences overflow";
+      error = Fault(line) + "the differences overflow";
       return false;
     }
-    ys.push_back(y);
+    table.y.push_back(y);
+    table.lines.push_back(line);
     return true;
   }
 
@@ -518,12 +512,12 @@ private:
   bool DecodeXyData(Block& block, std::string& error) {
     const int dataLine = block.table.dataLine;
     if (block.variables != "(X++(Y..Y))") {
-      error = At(m_name, dataLine) + "##XYDATA= " + Quoted(block.variables) +
+      error = Fault(dataLine) + "##XYDATA= " + Quoted(block.variables) +
               " is not read; only (X++(Y..Y))";
       return false;
     }
     if (!block.firstX) {
-      error = At(m_name, dataLine) + "##XYDATA= needs ##FIRSTX= before ##END=";
+      error = Fault(dataLine) + "##XYDATA= needs ##FIRSTX= before ##END=";
       return false;
     }
     std::vector<LineStart> starts;
@@ -531,9 +525,11 @@ private:
     ys.reserve(std::min<std::size_t>(block.points ? static_cast<std::size_t>(*block.points) : 0,
                                      (block.dataEnd - block.dataBegin) * 16));
     bool checkNext = false;
+    int previousLine = 0;
     for (std::size_t i = block.dataBegin; i < block.dataEnd; ++i) {
       const Line& line = m_lines[i];
-      DataLineReader reader(line.text, m_name, line.number);
+      m_errorLine = line.number;
+      DataLineReader reader(line.text);
       Value value;
       if (!reader.Next(value, error)) {
         if (!error.empty()) {
@@ -542,7 +538,7 @@ private:
         continue;
       }
       if (value.token != Token::Absolute) {
-        error = At(m_name, line.number) + "the line does not begin with its X value";
+        error = Fault(line.number) + "the line does not begin with its X value";
         return false;
       }
       starts.push_back({line.number, value.number, ys.size() - (checkNext ? 1 : 0)});
@@ -553,13 +549,13 @@ private:
         if (checkNext) {
           checkNext = false;
           if (value.token != Token::Absolute) {
-            error = At(m_name, line.number) +
-                    "the line after a DIF line must begin with the Y check value";
+            error =
+                Fault(line.number) + "the line after a DIF line must begin with the Y check value";
             return false;
           }
           if (!SameValue(value.number, ys.back())) {
-            error = At(m_name, line.number) + "Y check failed: the line begins with " +
-                    Format(value.number) + " where line " + std::to_string(line.number - 1) +
+            error = Fault(line.number) + "Y check failed: the line begins with " +
+                    Format(value.number) + " where line " + std::to_string(previousLine) +
                     " ended with " + Format(ys.back());
             return false;
           }
@@ -567,33 +563,34 @@ private:
           continue;
         }
         if (value.token == Token::Absolute) {
-          if (!PushY(ys, value.number, line.number, error)) {
+          if (!PushY(block.table, value.number, line.number, error)) {
             return false;
           }
           lastDifference = false;
         } else if (value.token == Token::Difference) {
           if (ys.empty()) {
-            error = At(m_name, line.number) + "a DIF value with no value before it";
+            error = Fault(line.number) + "a DIF value with no value before it";
             return false;
           }
           difference = value.number;
-          if (!PushY(ys, ys.back() + difference, line.number, error)) {
+          if (!PushY(block.table, ys.back() + difference, line.number, error)) {
             return false;
           }
           lastDifference = true;
         } else {
           if (!lineHasValue) {
-            error = At(m_name, line.number) + "a DUP count with no value before it";
+            error = Fault(line.number) + "a DUP count with no value before it";
             return false;
           }
           const auto repeats = static_cast<std::size_t>(value.number);
           if (repeats == 0 || ys.size() + repeats - 1 > kJcampMaxPoints) {
-            error = At(m_name, line.number) + "a DUP count of " + std::to_string(repeats) +
+            error = Fault(line.number) + "a DUP count of " + std::to_string(repeats) +
                     (repeats == 0 ? " repeats nothing" : " beyond the most points read");
             return false;
           }
           for (std::size_t r = 1; r < repeats; ++r) {
-            if (!PushY(ys, ys.back() + (lastDifference ? difference : 0.0), line.number, error)) {
+            if (!PushY(block.table, ys.back() + (lastDifference ? difference : 0.0), line.number,
+                       error)) {
               return false;
             }
           }
@@ -604,6 +601,7 @@ private:
         return false;
       }
       checkNext = lastDifference;
+      previousLine = line.number;
     }
     return SetEvenX(block, starts, error);
   }
@@ -624,7 +622,7 @@ private:
       if (block.lastX) {
         step = (*block.lastX - first) / static_cast<double>(count - 1);
         if (block.deltaX && std::fabs(*block.deltaX - step) > 0.01 * std::fabs(step) + 1e-12) {
-          error = At(m_name, block.table.dataLine) + "##DELTAX= " + Format(*block.deltaX) +
+          error = Fault(block.table.dataLine) + "##DELTAX= " + Format(*block.deltaX) +
                   " disagrees with ##FIRSTX=, ##LASTX= and the " + std::to_string(count) +
                   " points, which give a step of " + Format(step);
           return false;
@@ -632,7 +630,7 @@ private:
       } else if (block.deltaX) {
         step = *block.deltaX;
       } else {
-        error = At(m_name, block.table.dataLine) + "##XYDATA= needs ##LASTX= or ##DELTAX=";
+        error = Fault(block.table.dataLine) + "##XYDATA= needs ##LASTX= or ##DELTAX=";
         return false;
       }
     }
@@ -641,7 +639,7 @@ private:
       const double expected = first + static_cast<double>(index) * step;
       const double x = rawX * xFactor;
       if (!(std::fabs(x - expected) <= std::fabs(step) + 1e-9 * std::fabs(expected))) {
-        error = At(m_name, line) + "the line's X value " + Format(x) + " is not the x " +
+        error = Fault(line) + "the line's X value " + Format(x) + " is not the x " +
                 Format(expected) + " of its point " + std::to_string(index + 1) +
                 " from ##FIRSTX= and the step: a line is missing or out of place";
         return false;
@@ -666,7 +664,7 @@ private:
       group = dots - 1;
     }
     if (group < 2 || group > 3 || variables.compare(1, group, variables, dots + 2, group) != 0) {
-      error = At(m_name, dataLine) + "##" + block.table.form + "= " + Quoted(variables) +
+      error = Fault(dataLine) + "##" + block.table.form + "= " + Quoted(variables) +
               " is not read; only (XY..XY), (XYW..XYW) and (XYM..XYM)";
       return false;
     }
@@ -677,26 +675,27 @@ private:
       const Line& line = m_lines[i];
       std::string text(line.text);
       std::replace(text.begin(), text.end(), ';', ' ');
-      DataLineReader reader(text, m_name, line.number);
+      m_errorLine = line.number;
+      DataLineReader reader(text);
       Value value;
       while (reader.Next(value, error)) {
         if (value.token != Token::Absolute) {
-          error = At(m_name, line.number) + "##" + block.table.form +
+          error = Fault(line.number) + "##" + block.table.form +
                   "= takes plain numbers, not compressed ones";
           return false;
         }
         if (position % group == 0) {
           if (block.table.x.size() >= kJcampMaxPoints) {
-            error = At(m_name, line.number) + "more than " + std::to_string(kJcampMaxPoints) +
-                    " points";
+            error = Fault(line.number) + "more than " + std::to_string(kJcampMaxPoints) + " points";
             return false;
           }
           const double x = value.number * xFactor;
           if (!std::isfinite(x)) {
-            error = At(m_name, line.number) + "##XFACTOR= makes a value overflow";
+            error = Fault(line.number) + "##XFACTOR= makes a value overflow";
             return false;
           }
           block.table.x.push_back(x);
+          block.table.lines.push_back(line.number);
         } else if (position % group == 1) {
           block.table.y.push_back(value.number);
         }
@@ -708,15 +707,22 @@ private:
       }
     }
     if (position % group != 0) {
-      error = At(m_name, lastLine) + "the last point has " + std::to_string(position % group) +
+      error = Fault(lastLine) + "the last point has " + std::to_string(position % group) +
               " of its " + std::to_string(group) + " values: the table is cut short";
       return false;
     }
     return true;
   }
 
+  // Notes the line a fault lies on and answers the start of its message.
+  std::string Fault(int line) {
+    m_errorLine = line;
+    return {};
+  }
+
   std::vector<Line> m_lines;
   const std::string& m_name;
+  int m_errorLine = 0;
 };
 
 std::string FormatNumber(double value) {
@@ -794,14 +800,15 @@ JcampReadResult ParseJcamp(std::string_view text, const std::string& name) {
 
 JcampReadResult ReadJcampFile(const std::string& path) {
   JcampReadResult result;
+  const std::string tooLarge =
+      "larger than " + std::to_string(kJcampMaxBytes >> 20) + " MiB, not read as JCAMP-DX";
   CInputFile file;
   if (const FileStatus opened = file.Open(path); !opened.ok) {
-    result.message = opened.message;
+    result.error = {path, 0, opened.message};
     return result;
   }
   if (file.Size() > kJcampMaxBytes) {
-    result.message = path + " is larger than " + std::to_string(kJcampMaxBytes >> 20) +
-                     " MiB and is not read as JCAMP-DX";
+    result.error = {path, 0, tooLarge};
     return result;
   }
   std::string text(file.Size(), '\0');
@@ -814,7 +821,7 @@ JcampReadResult ReadJcampFile(const std::string& path) {
     std::size_t got = 0;
     if (const FileStatus read = file.Read(text.data() + filled, text.size() - filled, got);
         !read.ok) {
-      result.message = read.message;
+      result.error = {path, 0, read.message};
       return result;
     }
     if (got == 0) {
@@ -822,13 +829,48 @@ JcampReadResult ReadJcampFile(const std::string& path) {
     }
     filled += got;
     if (filled > kJcampMaxBytes) {
-      result.message = path + " is larger than " + std::to_string(kJcampMaxBytes >> 20) +
-                       " MiB and is not read as JCAMP-DX";
+      result.error = {path, 0, tooLarge};
       return result;
     }
   }
   text.resize(filled);
   return ParseJcamp(text, path);
+}
+
+ImportedTable ToImportedTable(const JcampTable& table, const std::string& path) {
+  ImportedTable imported;
+  imported.sourcePath = path;
+  imported.format = "JCAMP-DX";
+  imported.title = table.title;
+  imported.xUnitText = table.xUnits;
+  imported.xUnit = XUnitFromText(table.xUnits);
+  imported.kindHint = table.kind;
+  imported.x = table.x;
+  imported.series.push_back({table.title, table.yUnits, YKindFromText(table.yUnits), table.y});
+  imported.lines = table.lines;
+  imported.notes.push_back(
+      "##" + table.form + "= of line " + std::to_string(table.dataLine) +
+      (table.evenlySpaced ? ", x evenly spaced from ##FIRSTX= and ##LASTX=" : ", x as written"));
+  if (!table.dataType.empty()) {
+    imported.notes.push_back("##DATA TYPE= " + table.dataType +
+                             (table.kind == SpectrumKind::None
+                                  ? " names no kind"
+                                  : std::string(" read as ") + KindName(table.kind)));
+  }
+  return imported;
+}
+
+TableReadResult ReadJcampTables(const std::string& path) {
+  const JcampReadResult read = ReadJcampFile(path);
+  TableReadResult result;
+  if (!read.ok) {
+    result.error = read.error;
+    return result;
+  }
+  for (const JcampTable& table : read.tables) {
+    result.tables.push_back(ToImportedTable(table, path));
+  }
+  return result;
 }
 
 std::string FormatJcamp(const CSpectrum& spectrum) {
@@ -908,8 +950,7 @@ bool IsJcampPath(std::string_view path) {
 JcampSpectrumResult SpectrumFromJcamp(const JcampTable& table, SpectrumKind kind,
                                       const std::string& name) {
   JcampSpectrumResult result;
-  const std::string units = NormalizeJcampLabel(table.xUnits);
-  if (units != "NANOMETERS" && units != "NANOMETER" && units != "NM") {
+  if (XUnitFromText(table.xUnits) != XUnit::Nanometre) {
     result.message = At(name, table.dataLine) + "x in " +
                      (table.xUnits.empty() ? std::string("no stated unit") : Quoted(table.xUnits)) +
                      " cannot be read here; only x in NANOMETERS";

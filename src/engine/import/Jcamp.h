@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Spectrum.h"
+#include "import/ImportTypes.h"
 
 #include <cstddef>
 #include <string>
@@ -33,14 +34,15 @@ struct JcampTable {
   bool evenlySpaced = false; ///< x from FIRSTX, LASTX or DELTAX and the point count (XYDATA)
   std::vector<double> x;
   std::vector<double> y;
+  std::vector<int> lines; ///< the line each point was read from
 };
 
 /// The outcome of reading a JCAMP-DX file: its data tables, one per block that holds data
-/// (a compound file with ##BLOCKS gives one per inner block, in file order), or a message
+/// (a compound file with ##BLOCKS gives one per inner block, in file order), or the error
 /// naming the file and the line at fault.
 struct JcampReadResult {
   bool ok = false;
-  std::string message;
+  ImportError error;
   std::vector<JcampTable> tables;
 };
 
@@ -56,6 +58,14 @@ struct JcampReadResult {
 
 /// ParseJcamp on a file's contents; only regular files up to kJcampMaxBytes are read.
 [[nodiscard]] JcampReadResult ReadJcampFile(const std::string& path);
+
+/// The table as the common import step takes it: x and one series (the block's title and
+/// y units) in the file's units, the line of each point, and notes on the data form and the
+/// data type.
+[[nodiscard]] ImportedTable ToImportedTable(const JcampTable& table, const std::string& path);
+
+/// ReadJcampFile with every table handed over as ToImportedTable gives it.
+[[nodiscard]] TableReadResult ReadJcampTables(const std::string& path);
 
 /// The label as compared: upper case, without blanks and '-', '/', '_'.
 [[nodiscard]] std::string NormalizeJcampLabel(std::string_view label);
@@ -86,11 +96,11 @@ struct JcampSpectrumResult {
   CSpectrum spectrum;
 };
 
-/// A spectrum of `kind` from a table whose x are in nanometres (##XUNITS= NANOMETERS or
-/// NM): its title as the name, the points as single-precision values, grid and peak set as
-/// the spectrum reader sets them. Other x units are refused with a message naming them, as
-/// are fewer than two points and x that are not evenly spaced (steps differing by more than
-/// 0.1 % of the step). `name` names the file in messages.
+/// A spectrum of `kind` from a table whose x are in nanometres (##XUNITS= NANOMETERS, NM): its
+/// title as the name, the points as single-precision values, grid and peak set as the spectrum
+/// reader sets them. Other x units are refused with a message naming them, as are fewer than two
+/// points and x that are not evenly spaced (steps differing by more than 0.1 % of the step). `name`
+/// names the file in messages.
 [[nodiscard]] JcampSpectrumResult SpectrumFromJcamp(const JcampTable& table, SpectrumKind kind,
                                                     const std::string& name);
 

@@ -34,7 +34,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }
 
 JcampTable OnlyTable(const JcampReadResult& read) {
-  EXPECT_TRUE(read.ok) << read.message;
+  EXPECT_TRUE(read.ok) << read.error.Text();
   EXPECT_EQ(read.tables.size(), 1u);
   return read.tables.empty() ? JcampTable{} : read.tables.front();
 }
@@ -79,18 +79,19 @@ TEST(Jcamp, YCheckCatchesACorruptedDifLine) {
   const JcampReadResult read = ParseJcamp(corrupted, "band.jdx");
   EXPECT_FALSE(read.ok);
   EXPECT_TRUE(read.tables.empty());
-  EXPECT_NE(read.message.find("band.jdx line 17: Y check failed"), std::string::npos)
-      << read.message;
+  EXPECT_NE(read.error.Text().find("band.jdx: line 17: Y check failed"), std::string::npos)
+      << read.error.Text();
 }
 
 TEST(Jcamp, DecodedCountMustMatchNpoints) {
   const std::string text = Replaced(DataText("band-sqz.jdx"), "##NPOINTS= 12", "##NPOINTS= 13");
   const JcampReadResult read = ParseJcamp(text, "band.jdx");
   EXPECT_FALSE(read.ok);
-  EXPECT_NE(read.message.find("band.jdx line 15: the data decode to 12 points, but ##NPOINTS= on "
-                              "line 13 says 13"),
-            std::string::npos)
-      << read.message;
+  EXPECT_NE(
+      read.error.Text().find("band.jdx: line 15: the data decode to 12 points, but ##NPOINTS= on "
+                             "line 13 says 13"),
+      std::string::npos)
+      << read.error.Text();
 }
 
 TEST(Jcamp, LabelsAreReadWithoutRegardToCaseBlanksAndSeparators) {
@@ -127,7 +128,7 @@ TEST(Jcamp, DataTypeGivesTheKindOrLeavesItToTheUser) {
 
 TEST(Jcamp, CompoundFileOffersItsBlocks) {
   const JcampReadResult read = ReadJcampFile(DataPath("compound.jdx"));
-  ASSERT_TRUE(read.ok) << read.message;
+  ASSERT_TRUE(read.ok) << read.error.Text();
   ASSERT_EQ(read.tables.size(), 2u);
   const JcampTable& absorption = read.tables[0];
   const JcampTable& emission = read.tables[1];
@@ -140,6 +141,26 @@ TEST(Jcamp, CompoundFileOffersItsBlocks) {
   EXPECT_EQ(emission.y.size(), 8u);
   EXPECT_DOUBLE_EQ(emission.x[4], 460.0); // descending: LASTX below FIRSTX
   EXPECT_DOUBLE_EQ(emission.y[4], 16.0);
+}
+
+TEST(Jcamp, HandsTablesToTheImportStepWithTheLineOfEachPoint) {
+  const TableReadResult read = ReadJcampTables(DataPath("band-dif.jdx"));
+  ASSERT_TRUE(read.Ok()) << read.error.Text();
+  ASSERT_EQ(read.tables.size(), 1u);
+  const ImportedTable& table = read.tables.front();
+  EXPECT_EQ(table.format, "JCAMP-DX");
+  EXPECT_EQ(table.xUnit, XUnit::Nanometre);
+  EXPECT_EQ(table.kindHint, SpectrumKind::Absorption);
+  ASSERT_EQ(table.series.size(), 1u);
+  EXPECT_EQ(table.series[0].kind, YKind::Absorbance);
+  EXPECT_EQ(table.series[0].y.size(), table.x.size());
+  // Lines 16 to 18 hold four new points each; line 19 only repeats the last as its check.
+  const std::vector<int> lines = {16, 16, 16, 16, 17, 17, 17, 17, 18, 18, 18, 18};
+  EXPECT_EQ(table.lines, lines);
+
+  const TableReadResult missing = ReadJcampTables(DataPath("absent.jdx"));
+  EXPECT_FALSE(missing.Ok());
+  EXPECT_TRUE(missing.tables.empty());
 }
 
 TEST(Jcamp, PeakTableKeepsXAndYOfEachPeak) {
@@ -204,42 +225,43 @@ std::string Block(const std::string& labels, const std::string& data) {
 TEST(Jcamp, RefusesBrokenInputWithTheFileAndLine) {
   const std::string even = "##FIRSTX= 1\n##LASTX= 3\n";
   const std::vector<BrokenCase> cases = {
-      {"not JCAMP", "400 0.1\n401 0.2\n", "f.jdx is not a JCAMP-DX file: line 1 does not begin"},
+      {"not JCAMP", "400 0.1\n401 0.2\n",
+       "f.jdx: line 1: not a JCAMP-DX file: the line does not begin"},
       {"no ##END=", "##TITLE= t\n##FIRSTX= 1\n##LASTX= 2\n##XYDATA= (X++(Y..Y))\n1 2 3\n",
-       "f.jdx line 1: the block 't' has no ##END=: the file is cut short"},
-      {"missing value", Block(even, "1 2 ? 4\n"), "f.jdx line 5: '?' marks a missing value"},
-      {"not finite", Block(even, "1 2 1E+999 4\n"), "f.jdx line 5: '1E+999' is not a finite"},
-      {"factor 0", Block("##YFACTOR= 0\n" + even, "1 2 3 4\n"), "f.jdx line 2: ##YFACTOR= 0"},
+       "f.jdx: line 1: the block 't' has no ##END=: the file is cut short"},
+      {"missing value", Block(even, "1 2 ? 4\n"), "f.jdx: line 5: '?' marks a missing value"},
+      {"not finite", Block(even, "1 2 1E+999 4\n"), "f.jdx: line 5: '1E+999' is not a finite"},
+      {"factor 0", Block("##YFACTOR= 0\n" + even, "1 2 3 4\n"), "f.jdx: line 2: ##YFACTOR= 0"},
       {"factor not a number", Block("##XFACTOR= nan\n" + even, "1 2 3 4\n"),
-       "f.jdx line 2: ##XFACTOR= 'nan' is not a finite number"},
+       "f.jdx: line 2: ##XFACTOR= 'nan' is not a finite number"},
       {"factor overflows", Block("##YFACTOR= 1e300\n" + even, "1 1.0e300 3 4\n"),
-       "f.jdx line 5: ##YFACTOR= makes a value overflow"},
-      {"huge DUP", Block(even, "1 5Z99999999999\n"), "f.jdx line 5: a repeat count beyond"},
-      {"DUP with nothing", Block(even, "1 T\n"), "f.jdx line 5: a DUP count with no value"},
-      {"DIF with nothing", Block(even, "1 J\n"), "f.jdx line 5: a DIF value with no value"},
-      {"huge NPOINTS", Block("##NPOINTS= 1e12\n" + even, "1 2\n"), "f.jdx line 2: ##NPOINTS="},
-      {"foreign character", Block(even, "1 2 3 #\n"), "f.jdx line 5: '#' is not part of"},
+       "f.jdx: line 5: ##YFACTOR= makes a value overflow"},
+      {"huge DUP", Block(even, "1 5Z99999999999\n"), "f.jdx: line 5: a repeat count beyond"},
+      {"DUP with nothing", Block(even, "1 T\n"), "f.jdx: line 5: a DUP count with no value"},
+      {"DIF with nothing", Block(even, "1 J\n"), "f.jdx: line 5: a DIF value with no value"},
+      {"huge NPOINTS", Block("##NPOINTS= 1e12\n" + even, "1 2\n"), "f.jdx: line 2: ##NPOINTS="},
+      {"foreign character", Block(even, "1 2 3 #\n"), "f.jdx: line 5: '#' is not part of"},
       {"missing line", Block("##FIRSTX= 1\n##DELTAX= 1\n", "1 1 2 3\n9 4 5 6\n"),
-       "f.jdx line 6: the line's X value 9 is not the x 4 of its point 4"},
+       "f.jdx: line 6: the line's X value 9 is not the x 4 of its point 4"},
       {"DELTAX disagrees", Block("##DELTAX= 5\n" + even, "1 1 2 3\n"),
-       "f.jdx line 5: ##DELTAX= 5 disagrees"},
-      {"no FIRSTX", Block("", "1 2 3\n"), "f.jdx line 2: ##XYDATA= needs ##FIRSTX="},
+       "f.jdx: line 5: ##DELTAX= 5 disagrees"},
+      {"no FIRSTX", Block("", "1 2 3\n"), "f.jdx: line 2: ##XYDATA= needs ##FIRSTX="},
       {"other variables", "##TITLE= t\n##XYDATA= (X++(R..R))\n1 2\n##END=\n",
-       "f.jdx line 2: ##XYDATA= '(X++(R..R))' is not read"},
+       "f.jdx: line 2: ##XYDATA= '(X++(R..R))' is not read"},
       {"ntuples", "##TITLE= t\n##NTUPLES= NMR SPECTRUM\n##END=\n",
-       "f.jdx line 2: the block 't' holds ##NTUPLES= data"},
+       "f.jdx: line 2: the block 't' holds ##NTUPLES= data"},
       {"no data", "##TITLE= t\n##END=\n", "f.jdx: no ##XYDATA="},
       {"cut XYPOINTS", "##TITLE= t\n##XYPOINTS= (XY..XY)\n1, 2\n3\n##END=\n",
-       "f.jdx line 4: the last point has 1 of its 2 values"},
+       "f.jdx: line 4: the last point has 1 of its 2 values"},
       {"title inside a block", "##TITLE= a\n##TITLE= b\n##END=\n",
-       "f.jdx line 2: a new ##TITLE= before the block of line 1"},
+       "f.jdx: line 2: a new ##TITLE= before the block of line 1"},
   };
   for (const BrokenCase& broken : cases) {
     const JcampReadResult read = ParseJcamp(broken.text, "f.jdx");
     EXPECT_FALSE(read.ok) << broken.what;
     EXPECT_TRUE(read.tables.empty()) << broken.what;
-    EXPECT_NE(read.message.find(broken.message), std::string::npos)
-        << broken.what << ": " << read.message;
+    EXPECT_NE(read.error.Text().find(broken.message), std::string::npos)
+        << broken.what << ": " << read.error.Text();
   }
 }
 
@@ -255,7 +277,7 @@ TEST(Jcamp, MutatedFilesNeverCrashAndAlwaysAnswer) {
         text[at] = alphabet[random() % alphabet.size()];
       }
       const JcampReadResult read = ParseJcamp(text, file);
-      EXPECT_EQ(read.ok, read.message.empty()) << text;
+      EXPECT_EQ(read.ok, read.error.message.empty()) << text;
       for (const JcampTable& table : read.tables) {
         EXPECT_EQ(table.x.size(), table.y.size());
         for (std::size_t i = 0; i < table.y.size(); ++i) {
