@@ -17,6 +17,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddEtsimCommand(line);
   AddCurveCommands(line);
   AddEditCommand(line);
+  AddConvertCommand(line);
   return line.Run(args, out, err);
 }
 

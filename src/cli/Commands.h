@@ -28,6 +28,8 @@ void AddEtsimCommand(CommandLine& line);
 void AddCurveCommands(CommandLine& line);
 /// edit: the data editor's Run on a region of points.
 void AddEditCommand(CommandLine& line);
+/// convert: spectrum text files to and from JCAMP-DX.
+void AddConvertCommand(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);
