@@ -31,43 +31,43 @@ Value Lookup(const std::array<std::pair<std::string_view, Value>, N>& table, con
 
 // Spellings of x units in instrument files and column headers (compacted). The micro
 // sign appears as U+00B5 and as the Greek mu U+03BC, both upper-cased byte-wise unchanged.
-constexpr std::array<std::pair<std::string_view, XUnit>, 36> kXUnits{{
-    {"NM", XUnit::Nanometre},
-    {"NANOMETER", XUnit::Nanometre},
-    {"NANOMETERS", XUnit::Nanometre},
-    {"NANOMETRE", XUnit::Nanometre},
-    {"NANOMETRES", XUnit::Nanometre},
-    {"UM", XUnit::Micrometre},
-    {"\xC2\xB5M", XUnit::Micrometre},
-    {"\xCE\xBCM", XUnit::Micrometre},
-    {"MICROMETER", XUnit::Micrometre},
-    {"MICROMETERS", XUnit::Micrometre},
-    {"MICROMETRE", XUnit::Micrometre},
-    {"MICROMETRES", XUnit::Micrometre},
-    {"MICRONS", XUnit::Micrometre},
-    {"1/CM", XUnit::Wavenumber},
-    {"CM-1", XUnit::Wavenumber},
-    {"CM^-1", XUnit::Wavenumber},
-    {"CM\xE2\x81\xBB\xC2\xB9", XUnit::Wavenumber},
-    {"WAVENUMBER", XUnit::Wavenumber},
-    {"WAVENUMBERS", XUnit::Wavenumber},
-    {"EV", XUnit::ElectronVolt},
-    {"ELECTRONVOLT", XUnit::ElectronVolt},
-    {"ELECTRONVOLTS", XUnit::ElectronVolt},
-    {"HZ", XUnit::NotOptical},
-    {"KHZ", XUnit::NotOptical},
-    {"MHZ", XUnit::NotOptical},
-    {"GHZ", XUnit::NotOptical},
-    {"PPM", XUnit::NotOptical},
-    {"M/Z", XUnit::NotOptical},
-    {"DA", XUnit::NotOptical},
-    {"AMU", XUnit::NotOptical},
-    {"S", XUnit::NotOptical},
-    {"SECONDS", XUnit::NotOptical},
-    {"MS", XUnit::NotOptical},
-    {"MINUTES", XUnit::NotOptical},
-    {"MIN", XUnit::NotOptical},
-    {"TIME", XUnit::NotOptical},
+constexpr std::array<std::pair<std::string_view, SourceXUnit>, 36> kXUnits{{
+    {"NM", SourceXUnit::Nanometre},
+    {"NANOMETER", SourceXUnit::Nanometre},
+    {"NANOMETERS", SourceXUnit::Nanometre},
+    {"NANOMETRE", SourceXUnit::Nanometre},
+    {"NANOMETRES", SourceXUnit::Nanometre},
+    {"UM", SourceXUnit::Micrometre},
+    {"\xC2\xB5M", SourceXUnit::Micrometre},
+    {"\xCE\xBCM", SourceXUnit::Micrometre},
+    {"MICROMETER", SourceXUnit::Micrometre},
+    {"MICROMETERS", SourceXUnit::Micrometre},
+    {"MICROMETRE", SourceXUnit::Micrometre},
+    {"MICROMETRES", SourceXUnit::Micrometre},
+    {"MICRONS", SourceXUnit::Micrometre},
+    {"1/CM", SourceXUnit::Wavenumber},
+    {"CM-1", SourceXUnit::Wavenumber},
+    {"CM^-1", SourceXUnit::Wavenumber},
+    {"CM\xE2\x81\xBB\xC2\xB9", SourceXUnit::Wavenumber},
+    {"WAVENUMBER", SourceXUnit::Wavenumber},
+    {"WAVENUMBERS", SourceXUnit::Wavenumber},
+    {"EV", SourceXUnit::ElectronVolt},
+    {"ELECTRONVOLT", SourceXUnit::ElectronVolt},
+    {"ELECTRONVOLTS", SourceXUnit::ElectronVolt},
+    {"HZ", SourceXUnit::NotOptical},
+    {"KHZ", SourceXUnit::NotOptical},
+    {"MHZ", SourceXUnit::NotOptical},
+    {"GHZ", SourceXUnit::NotOptical},
+    {"PPM", SourceXUnit::NotOptical},
+    {"M/Z", SourceXUnit::NotOptical},
+    {"DA", SourceXUnit::NotOptical},
+    {"AMU", SourceXUnit::NotOptical},
+    {"S", SourceXUnit::NotOptical},
+    {"SECONDS", SourceXUnit::NotOptical},
+    {"MS", SourceXUnit::NotOptical},
+    {"MINUTES", SourceXUnit::NotOptical},
+    {"MIN", SourceXUnit::NotOptical},
+    {"TIME", SourceXUnit::NotOptical},
 }};
 
 constexpr std::array<std::pair<std::string_view, YKind>, 14> kYKinds{{
@@ -89,27 +89,27 @@ constexpr std::array<std::pair<std::string_view, YKind>, 14> kYKinds{{
 
 } // namespace
 
-XUnit XUnitFromText(std::string_view text) {
-  return Lookup(kXUnits, Compact(text), XUnit::Unknown);
+SourceXUnit SourceXUnitFromText(std::string_view text) {
+  return Lookup(kXUnits, Compact(text), SourceXUnit::Unknown);
 }
 
 YKind YKindFromText(std::string_view text) {
   return Lookup(kYKinds, Compact(text), YKind::Unknown);
 }
 
-const char* XUnitName(XUnit unit) {
+const char* SourceXUnitName(SourceXUnit unit) {
   switch (unit) {
-  case XUnit::Nanometre:
+  case SourceXUnit::Nanometre:
     return "nm";
-  case XUnit::Micrometre:
+  case SourceXUnit::Micrometre:
     return "um";
-  case XUnit::Wavenumber:
+  case SourceXUnit::Wavenumber:
     return "cm-1";
-  case XUnit::ElectronVolt:
+  case SourceXUnit::ElectronVolt:
     return "ev";
-  case XUnit::NotOptical:
+  case SourceXUnit::NotOptical:
     return "not optical";
-  case XUnit::Unknown:
+  case SourceXUnit::Unknown:
     break;
   }
   return "unknown";

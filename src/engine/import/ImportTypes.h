@@ -9,7 +9,7 @@
 namespace lumivex {
 
 /// The unit of the x values of an imported table, as the source writes them.
-enum class XUnit {
+enum class SourceXUnit {
   Unknown,      ///< the source names no unit; the import settings decide
   Nanometre,    ///< nm
   Micrometre,   ///< um
@@ -30,7 +30,7 @@ enum class YKind {
 /// The x unit a unit text names: "nm", "NANOMETERS", "um", "MICROMETERS", "1/CM", "cm-1",
 /// "eV"; "HZ", "PPM", "M/Z", "SECONDS" and other units of no optical axis give NotOptical;
 /// an empty or unrecognised text gives Unknown. Case and surrounding blanks do not matter.
-[[nodiscard]] XUnit XUnitFromText(std::string_view text);
+[[nodiscard]] SourceXUnit SourceXUnitFromText(std::string_view text);
 
 /// The y kind a unit or kind text names: "ABSORBANCE", "TRANSMITTANCE", "%T",
 /// "PERCENT TRANSMITTANCE", "ARBITRARY UNITS", "COUNTS", "INTENSITY"; else Unknown.
@@ -39,7 +39,7 @@ enum class YKind {
 /// Short names used in settings, the import report and the command line:
 /// "nm", "um", "cm-1", "ev" and "absorbance", "transmittance", "percent-transmittance",
 /// "intensity"; "unknown" for Unknown and "not optical" for NotOptical.
-[[nodiscard]] const char* XUnitName(XUnit unit);
+[[nodiscard]] const char* SourceXUnitName(SourceXUnit unit);
 [[nodiscard]] const char* YKindName(YKind kind);
 
 /// One y column of an imported table, in the source's units.
@@ -60,7 +60,7 @@ struct ImportedTable {
   std::string title;      ///< the source's title; empty when it has none
   std::string xName;      ///< name of the x column; may be empty
   std::string xUnitText;  ///< the x unit as the source writes it ("1/CM"); may be empty
-  XUnit xUnit = XUnit::Unknown;
+  SourceXUnit xUnit = SourceXUnit::Unknown;
   SpectrumKind kindHint = SpectrumKind::None; ///< a kind the source suggests, else None
   std::vector<double> x;                      ///< in xUnit, in the source's order
   std::vector<ImportedSeries> series;

@@ -843,7 +843,7 @@ ImportedTable ToImportedTable(const JcampTable& table, const std::string& path) 
   imported.format = "JCAMP-DX";
   imported.title = table.title;
   imported.xUnitText = table.xUnits;
-  imported.xUnit = XUnitFromText(table.xUnits);
+  imported.xUnit = SourceXUnitFromText(table.xUnits);
   imported.kindHint = table.kind;
   imported.x = table.x;
   imported.series.push_back({table.title, table.yUnits, YKindFromText(table.yUnits), table.y});
@@ -950,7 +950,7 @@ bool IsJcampPath(std::string_view path) {
 JcampSpectrumResult SpectrumFromJcamp(const JcampTable& table, SpectrumKind kind,
                                       const std::string& name) {
   JcampSpectrumResult result;
-  if (XUnitFromText(table.xUnits) != XUnit::Nanometre) {
+  if (SourceXUnitFromText(table.xUnits) != SourceXUnit::Nanometre) {
     result.message = At(name, table.dataLine) + "x in " +
                      (table.xUnits.empty() ? std::string("no stated unit") : Quoted(table.xUnits)) +
                      " cannot be read here; only x in NANOMETERS";

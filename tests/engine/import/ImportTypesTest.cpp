@@ -8,25 +8,25 @@ namespace {
 TEST(ImportTypesTest, UnitTextsOfInstrumentFilesAndHeadersNameTheirUnit) {
   const struct {
     const char* text;
-    XUnit unit;
+    SourceXUnit unit;
   } cases[] = {
-      {"nm", XUnit::Nanometre},
-      {" NANOMETERS ", XUnit::Nanometre},
-      {"\xC2\xB5m", XUnit::Micrometre},
-      {"microns", XUnit::Micrometre},
-      {"1/CM", XUnit::Wavenumber},
-      {"cm-1", XUnit::Wavenumber},
-      {"1 / cm", XUnit::Wavenumber},
-      {"eV", XUnit::ElectronVolt},
-      {"HZ", XUnit::NotOptical},
-      {"PPM", XUnit::NotOptical},
-      {"m/z", XUnit::NotOptical},
-      {"SECONDS", XUnit::NotOptical},
-      {"", XUnit::Unknown},
-      {"furlongs", XUnit::Unknown},
+      {"nm", SourceXUnit::Nanometre},
+      {" NANOMETERS ", SourceXUnit::Nanometre},
+      {"\xC2\xB5m", SourceXUnit::Micrometre},
+      {"microns", SourceXUnit::Micrometre},
+      {"1/CM", SourceXUnit::Wavenumber},
+      {"cm-1", SourceXUnit::Wavenumber},
+      {"1 / cm", SourceXUnit::Wavenumber},
+      {"eV", SourceXUnit::ElectronVolt},
+      {"HZ", SourceXUnit::NotOptical},
+      {"PPM", SourceXUnit::NotOptical},
+      {"m/z", SourceXUnit::NotOptical},
+      {"SECONDS", SourceXUnit::NotOptical},
+      {"", SourceXUnit::Unknown},
+      {"furlongs", SourceXUnit::Unknown},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(XUnitFromText(c.text), c.unit) << c.text;
+    EXPECT_EQ(SourceXUnitFromText(c.text), c.unit) << c.text;
   }
 }
 

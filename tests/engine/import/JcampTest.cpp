@@ -149,7 +149,7 @@ TEST(Jcamp, HandsTablesToTheImportStepWithTheLineOfEachPoint) {
   ASSERT_EQ(read.tables.size(), 1u);
   const ImportedTable& table = read.tables.front();
   EXPECT_EQ(table.format, "JCAMP-DX");
-  EXPECT_EQ(table.xUnit, XUnit::Nanometre);
+  EXPECT_EQ(table.xUnit, SourceXUnit::Nanometre);
   EXPECT_EQ(table.kindHint, SpectrumKind::Absorption);
   ASSERT_EQ(table.series.size(), 1u);
   EXPECT_EQ(table.series[0].kind, YKind::Absorbance);
