@@ -7,7 +7,7 @@ packages=(
   g++ clang cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libcsv-dev
   clang-format
   fonts-urw-base35 xvfb xauth
 )
