@@ -735,7 +735,7 @@ TableReadResult ParseDelimitedText(std::string_view text, const std::string& nam
   const std::string& xName = found.columnNames[found.xColumn - 1];
   table.xName = xName;
   if (found.headerLine > 0) {
-    const auto [unit, unitText] = UnitInName(xName, XUnit::Unknown, &XUnitFromText);
+    const auto [unit, unitText] = UnitInName(xName, SourceXUnit::Unknown, &SourceXUnitFromText);
     table.xUnit = unit;
     table.xUnitText = unitText;
   }
@@ -754,8 +754,8 @@ TableReadResult ParseDelimitedText(std::string_view text, const std::string& nam
   }
   table.lines = std::move(collector.Lines());
   table.notes = std::move(detection.notes);
-  if (table.xUnit != XUnit::Unknown) {
-    table.notes.push_back("x unit " + std::string(XUnitName(table.xUnit)) +
+  if (table.xUnit != SourceXUnit::Unknown) {
+    table.notes.push_back("x unit " + std::string(SourceXUnitName(table.xUnit)) +
                           " from the column name");
   }
   if (!table.lines.empty()) {

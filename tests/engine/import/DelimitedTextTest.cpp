@@ -103,7 +103,7 @@ TEST(DelimitedText, NotesSayEveryDecisionAndUnitsComeFromTheNames) {
                          "ir.csv", {}, &layout);
   ASSERT_TRUE(read.Ok()) << read.error.Text();
   const ImportedTable& table = read.tables.front();
-  EXPECT_EQ(table.xUnit, XUnit::Wavenumber);
+  EXPECT_EQ(table.xUnit, SourceXUnit::Wavenumber);
   EXPECT_EQ(table.series.size(), 1u);
   EXPECT_EQ(table.series.front().kind, YKind::PercentTransmittance);
   const std::vector<std::string> expected = {
