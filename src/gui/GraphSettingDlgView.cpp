@@ -2,10 +2,12 @@
 
 #include "core/Prompts.h"
 #include "core/Units.h"
+#include "ui/AxisTicks.h"
 #include "ui/GraphSettingDlg.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -115,6 +117,25 @@ GraphSettingDlgView::GraphSettingDlgView(CGraphSettingDlg& dlg, Prompts& prompts
   groups->addWidget(scale);
   groups->addWidget(intensity);
 
+  // Reading aids: legend, round ticks, units in titles, the second x axis and its unit.
+  auto* aids = new QGroupBox(QStringLiteral("Reading aids"), this);
+  auto* aidsRow = new QHBoxLayout(aids);
+  for (const char* check : {"showLegend", "roundTicks", "unitTitles", "secondXAxis"}) {
+    aidsRow->addWidget(m_fields.Check(check));
+    aidsRow->addWidget(m_fields.Label(check));
+    aidsRow->addSpacing(8);
+  }
+  m_secondUnit = new QComboBox(aids);
+  m_secondUnit->setObjectName(QStringLiteral("secondXUnit"));
+  m_secondUnit->setToolTip(
+      QStringLiteral("Unit of the top axis over wavelengths; over an energy axis it reads nm"));
+  for (const XUnit unit : kSecondAxisUnits) {
+    m_secondUnit->addItem(QString::fromUtf8(UnitRadioText(static_cast<int>(unit))).trimmed(),
+                          static_cast<int>(unit));
+  }
+  aidsRow->addWidget(m_secondUnit);
+  aidsRow->addStretch();
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &GraphSettingDlgView::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GraphSettingDlgView::reject);
@@ -123,6 +144,7 @@ GraphSettingDlgView::GraphSettingDlgView(CGraphSettingDlg& dlg, Prompts& prompts
   layout->addLayout(titleRow);
   layout->addLayout(widthRow);
   layout->addLayout(groups);
+  layout->addWidget(aids);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -134,6 +156,9 @@ void GraphSettingDlgView::LoadFields() {
   const QSignalBlocker quantitiesBlocker(m_quantities);
   m_fields.Load(m_dlg.Fields());
   LoadUnit();
+  if (const int index = m_secondUnit->findData(m_dlg.m_secondXUnit); index >= 0) {
+    m_secondUnit->setCurrentIndex(index);
+  }
   for (const GraphQuantity quantity : kGraphQuantities) {
     QAbstractButton* radio = m_quantities->button(static_cast<int>(quantity));
     radio->setEnabled(m_dlg.IsEnabled(quantity));
@@ -167,6 +192,7 @@ void GraphSettingDlgView::accept() {
   if (const int checked = m_quantities->checkedId(); checked >= 0) {
     quantity = static_cast<GraphQuantity>(checked);
   }
+  m_dlg.m_secondXUnit = m_secondUnit->currentData().toInt();
   if (const std::optional<FieldRefusal> refusal = m_dlg.StoreFields(m_fields.Texts(), quantity)) {
     m_fields.Refuse(*refusal, m_prompts);
     return;

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QComboBox;
 
 namespace lumivex {
 class CGraphSettingDlg;
@@ -34,6 +35,7 @@ private:
   FieldEdits m_fields;
   QButtonGroup* m_units = nullptr;
   QButtonGroup* m_quantities = nullptr;
+  QComboBox* m_secondUnit = nullptr;
 };
 
 } // namespace lumivex::gui

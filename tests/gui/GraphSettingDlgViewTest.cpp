@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -91,8 +92,8 @@ TEST_F(GraphSettingDlgViewTest, ShowsEveryFieldOfTheModel) {
   for (const QGroupBox* group : view->findChildren<QGroupBox*>()) {
     groups.append(group->title());
   }
-  EXPECT_EQ(groups,
-            (QStringList{"Scale selection", "Intensity control", "Abs", "Ems", "Light source"}));
+  EXPECT_EQ(groups, (QStringList{"Scale selection", "Intensity control", "Abs", "Ems",
+                                 "Light source", "Reading aids"}));
   QStringList labels;
   for (const QLabel* label : view->findChildren<QLabel*>()) {
     labels.append(label->text());
@@ -113,6 +114,9 @@ TEST_F(GraphSettingDlgViewTest, OkWritesTheFieldsBack) {
   Edit("yPartitions")->setText(QStringLiteral("8"));
   Quantity(GraphQuantity::Intensity)->click();
   view->findChild<QCheckBox*>(QStringLiteral("yAxisValues"))->click();
+  view->findChild<QCheckBox*>(QStringLiteral("secondXAxis"))->click();
+  auto* secondUnit = view->findChild<QComboBox*>(QStringLiteral("secondXUnit"));
+  secondUnit->setCurrentIndex(secondUnit->findText(QStringLiteral("Energy (kK)")));
   view->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 
   EXPECT_EQ(view->result(), QDialog::Accepted);
@@ -126,6 +130,8 @@ TEST_F(GraphSettingDlgViewTest, OkWritesTheFieldsBack) {
   EXPECT_EQ(dlg.m_yPartitions, 8);
   EXPECT_EQ(dlg.m_quantity, GraphQuantity::Intensity);
   EXPECT_TRUE(dlg.m_yAxisValues);
+  EXPECT_TRUE(dlg.m_secondXAxis);
+  EXPECT_EQ(dlg.m_secondXUnit, 5);
 }
 
 TEST_F(GraphSettingDlgViewTest, CancelLeavesTheModelAlone) {

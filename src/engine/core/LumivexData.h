@@ -61,6 +61,12 @@ public:
   int m_xUnit = 0;
   int m_xPartitions = 10;
   int m_yPartitions = 10;
+  // Reading aids of the graph, all off by default.
+  int m_showLegend = 0;  ///< a legend of the spectra's names in their colours
+  int m_roundTicks = 0;  ///< ticks at round values, labelled at their true positions
+  int m_unitTitles = 0;  ///< y-axis titles name the quantity's unit
+  int m_secondXAxis = 0; ///< a second x axis along the top
+  int m_secondXUnit = 1; ///< its unit code when the main axis is the wavelength
 
   /// Set whenever the workspace changes; nothing persists it.
   bool m_modified = false;

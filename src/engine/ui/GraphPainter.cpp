@@ -1,5 +1,7 @@
 #include "ui/GraphPainter.h"
 
+#include "ui/AxisTicks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -16,7 +18,28 @@ namespace lumivex {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
 constexpr int kPaletteSize = 12;
+
+/// The polyline of one spectrum as the curve painter draws it and its pen; no points when
+/// nothing of the spectrum shows.
+struct Curve {
+  std::vector<CPoint> points;
+  CPen pen;
+};
+
+Curve SampleCurve(const CSpectrum& spectrum, const CRect& plot, float lowNm, float highNm,
+                  float yHigh, float yLow, int colourNumber, XUnit unit, YQuantity quantity,
+                  bool logarithmic, int penWidth);
+
+void DrawCurve(Canvas& canvas, const Curve& curve) {
+  if (curve.points.empty()) {
+    return;
+  }
+  CPenKeeper keeper(canvas);
+  canvas.SetPen(curve.pen);
+  canvas.Polyline(curve.points);
+}
 
 int Rnd(double value) {
   return static_cast<int>(value + 0.5);
@@ -87,10 +110,12 @@ struct Frame {
   CPen tickPen;
   int labelWidth = 0;  ///< "0.00" in the tick font
   int labelHeight = 0; ///< its height
+  int headingTop = 0;  ///< where the graph's title is drawn
   CRect plot;
 };
 
-Frame BeginFrame(Canvas& canvas, CSize client) {
+/// `topAxis`: room is made above the plot for a second x axis, its labels and its title.
+Frame BeginFrame(Canvas& canvas, CSize client, bool topAxis) {
   Frame frame;
   const double s = client.cx / 500.0;
   frame.scale = s;
@@ -117,38 +142,124 @@ Frame BeginFrame(Canvas& canvas, CSize client) {
   frame.plot.top = frame.plot.left;
   frame.plot.right = client.cx - (k + frame.labelWidth + f + m);
   frame.plot.bottom = client.cy - (k + g + m + 2 * f);
+  frame.headingTop = frame.plot.top - (f + g + k);
+  if (topAxis) {
+    frame.plot.top += k + g + 2 * m + f;
+  }
 
   canvas.SetFont(frame.axisFont);
   canvas.SetPen(frame.axisPen);
   return frame;
 }
 
-/// An axis title drawn in pieces: the text and tail in the main font, the superscript in
-/// the smaller font, shifted up by a quarter of the tick-label height. Horizontal titles
-/// run right from `at`; upward ones run up from it, "up" then being to the left.
-void DrawAxisTitle(Canvas& canvas, const AxisLabel& label, const CFont& mainFont,
+std::vector<TitleRun> RunsOf(const AxisLabel& label) {
+  return {{label.text, label.superscript}, {label.tail, ""}};
+}
+
+/// An axis title drawn in runs: each run's text in the main font, its superscript in the
+/// smaller font, shifted up by a quarter of the tick-label height; the next run starts
+/// where the run's text and superscript would end in the main font. Horizontal titles run
+/// right from `at`; upward ones run up from it, "up" then being to the left.
+void DrawTitleRuns(Canvas& canvas, const std::vector<TitleRun>& runs, const CFont& mainFont,
                    const CFont& superscriptFont, CPoint at, int labelHeight, bool upward) {
-  canvas.SetFont(mainFont);
-  const int textWidth = canvas.TextExtent(label.text).cx;
-  const int tailOffset = canvas.TextExtent(label.text + label.superscript).cx;
   const int raise = labelHeight / 4;
-  canvas.Text(at, label.text);
-  if (!label.superscript.empty()) {
-    canvas.SetFont(superscriptFont);
-    canvas.Text(upward ? CPoint{at.x - raise, at.y - textWidth}
-                       : CPoint{at.x + textWidth, at.y - raise},
-                label.superscript);
+  int offset = 0;
+  const auto along = [&](int distance) {
+    return upward ? CPoint{at.x, at.y - distance} : CPoint{at.x + distance, at.y};
+  };
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const TitleRun& run = runs[i];
     canvas.SetFont(mainFont);
-  }
-  if (!label.tail.empty()) {
-    canvas.Text(upward ? CPoint{at.x, at.y - tailOffset} : CPoint{at.x + tailOffset, at.y},
-                label.tail);
+    if (i == 0 || !run.text.empty()) {
+      canvas.Text(along(offset), run.text);
+    }
+    if (!run.superscript.empty()) {
+      const int textWidth = canvas.TextExtent(run.text).cx;
+      const CPoint base = along(offset + textWidth);
+      canvas.SetFont(superscriptFont);
+      canvas.Text(upward ? CPoint{base.x - raise, base.y} : CPoint{base.x, base.y - raise},
+                  run.superscript);
+      canvas.SetFont(mainFont);
+    }
+    offset += canvas.TextExtent(run.text + run.superscript).cx;
   }
 }
 
-int WholeTitleWidth(Canvas& canvas, const AxisLabel& label, const CFont& font) {
+void DrawAxisTitle(Canvas& canvas, const AxisLabel& label, const CFont& mainFont,
+                   const CFont& superscriptFont, CPoint at, int labelHeight, bool upward) {
+  DrawTitleRuns(canvas, RunsOf(label), mainFont, superscriptFont, at, labelHeight, upward);
+}
+
+int WholeTitleWidth(Canvas& canvas, const std::vector<TitleRun>& runs, const CFont& font) {
   canvas.SetFont(font);
-  return canvas.TextExtent(label.text + label.superscript + label.tail).cx;
+  std::string whole;
+  for (const TitleRun& run : runs) {
+    whole += run.text + run.superscript;
+  }
+  return canvas.TextExtent(whole).cx;
+}
+
+int WholeTitleWidth(Canvas& canvas, const AxisLabel& label, const CFont& font) {
+  return WholeTitleWidth(canvas, RunsOf(label), font);
+}
+
+/// Ticks under the x axis at round values of the shown unit, each at the column where the
+/// curves show that value.
+void DrawRoundXTicks(Canvas& canvas, const CLumivexData& data, const Frame& frame, XUnit unit) {
+  const CRect& plot = frame.plot;
+  const auto [lowNm, highNm] = DrawnXRange(data);
+  const CXMapping mapping = XMappingFor(plot, lowNm, highNm, unit);
+  if (!mapping.usable || mapping.valueStep == 0.0f) {
+    return;
+  }
+  const std::optional<RoundTicks> ticks =
+      RoundTicksBetween(mapping.Value(plot.left), mapping.Value(plot.right), data.m_xPartitions);
+  if (!ticks) {
+    return;
+  }
+  const int k = frame.tickLength;
+  canvas.SetTextAlign(TextAlign::CentreTop);
+  for (const double value : ticks->values) {
+    const double column = plot.left + (value - mapping.valueLow) / mapping.valueStep;
+    if (!std::isfinite(column) || column < plot.left - 0.5 || column > plot.right + 0.5) {
+      continue;
+    }
+    const int x = static_cast<int>(std::lround(column));
+    canvas.Line({x, plot.bottom}, {x, plot.bottom + k});
+    canvas.Text({x, plot.bottom + 2 * k}, RoundTickLabel(value, *ticks));
+  }
+}
+
+/// The second x axis along the top: its line, ticks pointing up, labels above them and the
+/// title above the labels.
+void DrawSecondXAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
+                     const SecondXAxis& axis, XUnit unit) {
+  const CRect& plot = frame.plot;
+  const int k = frame.tickLength;
+  const int g = frame.tickFontHeight;
+  const int m = frame.labelGap;
+  const int f = frame.titleFontHeight;
+  canvas.SetPen(frame.axisPen);
+  canvas.Line({plot.left, plot.top}, {plot.right, plot.top});
+  canvas.SetPen(frame.tickPen);
+  canvas.SetFont(frame.tickFont);
+  canvas.SetTextAlign(TextAlign::CentreTop);
+  const auto [lowNm, highNm] = DrawnXRange(data);
+  int lastRight = plot.left - frame.labelWidth;
+  for (const SecondAxisTick& tick :
+       SecondAxisTicks(axis, plot, lowNm, highNm, unit, std::max(1, data.m_xPartitions))) {
+    canvas.Line({tick.column, plot.top}, {tick.column, plot.top - k});
+    // Reciprocal spacing crowds one end: a label that would touch its neighbour is left out.
+    const int width = canvas.TextExtent(tick.label).cx;
+    if (tick.column - width / 2 > lastRight + m) {
+      canvas.Text({tick.column, plot.top - k - g}, tick.label);
+      lastRight = tick.column + width - width / 2;
+    }
+  }
+  canvas.SetTextAlign(TextAlign::LeftTop);
+  const int width = WholeTitleWidth(canvas, axis.title, frame.axisFont);
+  const CPoint at{plot.left + (plot.right - plot.left - width) / 2, plot.top - k - g - m - f};
+  DrawAxisTitle(canvas, axis.title, frame.axisFont, frame.tickFont, at, frame.labelHeight, false);
 }
 
 /// Ticks and integer labels under the x axis. Without applied settings they label the
@@ -236,6 +347,120 @@ void DrawYTicks(Canvas& canvas, const Frame& frame, float topValue, float bottom
   }
 }
 
+/// Ticks on a y axis at round values between the bottom and top values, each on the row
+/// where the curves draw it: `valueAt` turns a label value back into the plotted value.
+template <typename ValueAt>
+void DrawRoundYTicks(Canvas& canvas, const Frame& frame, const CYMapping& rows, float topValue,
+                     float bottomValue, YAxisSide side, int partitions, ValueAt valueAt) {
+  const CRect& plot = frame.plot;
+  const std::optional<RoundTicks> ticks = RoundTicksBetween(bottomValue, topValue, partitions);
+  if (!ticks || !rows.usable) {
+    return;
+  }
+  const bool left = side == YAxisSide::Left;
+  const int x = left ? plot.left : plot.right;
+  const int k = frame.tickLength;
+  const int tickEnd = left ? x - k : x + k;
+  const int labelX = left ? x - frame.labelWidth + k : x + frame.labelWidth - k;
+  canvas.SetTextAlign(TextAlign::CentreTop);
+  for (const double value : ticks->values) {
+    const double row = rows.Row(valueAt(value));
+    if (!std::isfinite(row) || row < plot.top - 0.5 || row > plot.bottom + 0.5) {
+      continue;
+    }
+    const int y = static_cast<int>(row);
+    canvas.Line({x, y}, {tickEnd, y});
+    if (side != YAxisSide::RightUnlabelled) {
+      canvas.Text({labelX, y - k}, RoundTickLabel(value, *ticks));
+    }
+  }
+}
+
+/// One line of the legend: the spectrum's name, the pen of its curve and the curve's
+/// points, which the legend avoids covering.
+struct LegendEntry {
+  std::string name;
+  Curve curve;
+};
+
+/// A spectrum's name in the legend: its own name, else its file's name without the folder.
+std::string LegendName(const CSpectrum& spectrum) {
+  if (!spectrum.m_name.empty()) {
+    return spectrum.m_name;
+  }
+  const std::size_t slash = spectrum.m_filePath.find_last_of("/\\");
+  return slash == std::string::npos ? spectrum.m_filePath : spectrum.m_filePath.substr(slash + 1);
+}
+
+/// The legend: a framed white box inside the plot, one line per spectrum with a stretch of
+/// its pen and its name in its colour, in the corner of the plot where it covers the
+/// fewest points of the curves (top right first when corners tie). Nothing when the box
+/// does not fit into the plot.
+void DrawLegend(Canvas& canvas, const Frame& frame, const std::vector<LegendEntry>& entries) {
+  const CRect& plot = frame.plot;
+  if (entries.empty()) {
+    return;
+  }
+  const int pad = std::max(2, Rnd(4.0 * frame.scale));
+  const int sample = Rnd(20.0 * frame.scale);
+  const int lineHeight = frame.labelHeight + pad / 2;
+  canvas.SetFont(frame.tickFont);
+  canvas.SetTextAlign(TextAlign::LeftTop);
+  const int textLeft = pad + sample + pad;
+  const int widest = (plot.right - plot.left) / 2 - textLeft - pad;
+  std::vector<std::string> names;
+  int textWidth = 0;
+  for (const LegendEntry& entry : entries) {
+    names.push_back(Elided(canvas, entry.name, 0, widest));
+    textWidth = std::max(textWidth, canvas.TextExtent(names.back()).cx);
+  }
+  const int width = textLeft + textWidth + pad;
+  const int height = static_cast<int>(entries.size()) * lineHeight + pad;
+  if (widest <= 0 || width + 2 * pad > plot.Width() || height + 2 * pad > plot.Height()) {
+    return;
+  }
+  const int leftX = plot.left + pad;
+  const int rightX = plot.right - pad - width;
+  const int topY = plot.top + pad;
+  const int bottomY = plot.bottom - pad - height;
+  const CPoint corners[] = {{rightX, topY}, {leftX, topY}, {rightX, bottomY}, {leftX, bottomY}};
+  CRect box;
+  long long fewest = -1;
+  for (const CPoint corner : corners) {
+    const CRect candidate{corner.x, corner.y, corner.x + width, corner.y + height};
+    long long covered = 0;
+    for (const LegendEntry& entry : entries) {
+      covered += std::count_if(entry.curve.points.begin(), entry.curve.points.end(),
+                               [&candidate](CPoint p) {
+                                 return p.x >= candidate.left && p.x < candidate.right &&
+                                        p.y >= candidate.top && p.y < candidate.bottom;
+                               });
+    }
+    if (fewest < 0 || covered < fewest) {
+      fewest = covered;
+      box = candidate;
+    }
+  }
+
+  canvas.FillRect(box, kWhite);
+  CPenKeeper keeper(canvas);
+  canvas.SetPen(frame.tickPen);
+  canvas.Polyline({{box.left, box.top},
+                   {box.right, box.top},
+                   {box.right, box.bottom},
+                   {box.left, box.bottom},
+                   {box.left, box.top}});
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const int top = box.top + pad + static_cast<int>(i) * lineHeight;
+    const int middle = top + frame.labelHeight / 2;
+    canvas.SetPen(entries[i].curve.pen);
+    canvas.Line({box.left + pad, middle}, {box.left + pad + sample, middle});
+    canvas.SetTextColour(entries[i].curve.pen.colour);
+    canvas.Text({box.left + textLeft, top}, names[i]);
+  }
+  canvas.SetTextColour(kBlack);
+}
+
 YAxisSide SideFor(SpectrumKind kind, YQuantity quantity) {
   switch (kind) {
   case SpectrumKind::Emission:
@@ -256,9 +481,10 @@ YAxisSide SideFor(SpectrumKind kind, YQuantity quantity) {
 void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
                const CSpectrum& spectrum, YQuantity quantity, float yHigh, float yLow) {
   const bool logarithmic = data.m_showLogEpsilon != 0;
+  const bool logAxis = logarithmic && yHigh > 1.0f;
   float yTop = yHigh;
   float yBottom = yLow;
-  if (logarithmic && yTop > 1.0f) {
+  if (logAxis) {
     yTop = std::log10(yTop);
     yBottom = yBottom > 1.0f ? std::log10(yBottom) : 0.0f;
   }
@@ -273,8 +499,20 @@ void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
   canvas.SetFont(frame.tickFont);
   canvas.SetPen(frame.tickPen);
   if (std::isfinite(yTop) && std::isfinite(yBottom)) {
-    DrawYTicks(canvas, frame, yTop, yBottom, side, data.m_yPartitions);
+    if (data.m_roundTicks) {
+      const CYMapping rows = YMappingFor(frame.plot, yHigh, yLow, logAxis);
+      const double scale = std::pow(10.0, power);
+      DrawRoundYTicks(canvas, frame, rows, yTop, yBottom, side, data.m_yPartitions,
+                      [logAxis, scale](double value) {
+                        return static_cast<float>(logAxis ? std::pow(10.0, value * scale)
+                                                          : value * scale);
+                      });
+    } else {
+      DrawYTicks(canvas, frame, yTop, yBottom, side, data.m_yPartitions);
+    }
   }
+  const std::vector<TitleRun> runs =
+      data.m_unitTitles ? TitleWithUnits(title, quantity, logarithmic) : RunsOf(title);
 
   const CRect& plot = frame.plot;
   const int f = frame.titleFontHeight;
@@ -284,7 +522,7 @@ void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
   upwardFont.escapement = 900;
   CFont upwardSuperscriptFont = frame.tickFont;
   upwardSuperscriptFont.escapement = 900;
-  const int width = WholeTitleWidth(canvas, title, upwardFont);
+  const int width = WholeTitleWidth(canvas, runs, upwardFont);
   int x = plot.left - (frame.labelWidth + 2 * k + f + m);
   if (side == YAxisSide::RightLabelled) {
     x = plot.right + (k + frame.labelWidth + m);
@@ -293,7 +531,7 @@ void DrawYAxis(Canvas& canvas, const CLumivexData& data, const Frame& frame,
   }
   const int y = plot.bottom - (plot.bottom - plot.top - width) / 2;
   canvas.SetTextAlign(TextAlign::LeftTop);
-  DrawAxisTitle(canvas, title, upwardFont, upwardSuperscriptFont, {x, y}, frame.labelHeight, true);
+  DrawTitleRuns(canvas, runs, upwardFont, upwardSuperscriptFont, {x, y}, frame.labelHeight, true);
 }
 
 } // namespace
@@ -442,15 +680,17 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
   const XUnit unit = XUnitFromCode(data.m_xUnit);
   const bool applied = data.m_settingsApplied != 0;
   const std::string& provided = data.m_spectra.back()->m_provided;
+  const std::optional<SecondXAxis> secondAxis = SecondXAxisOf(data);
+  std::vector<LegendEntry> legend;
+  Frame frame;
 
   // Each spectrum draws the whole frame again with its own y axis, so an absorption and an
   // emission spectrum end up with their scales on opposite sides.
   for (std::size_t index = 0; index < data.m_spectra.size(); ++index) {
     const CSpectrum& spectrum = *data.m_spectra[index];
     const int position = static_cast<int>(index) + 1;
-    const Frame frame = BeginFrame(canvas, client);
+    frame = BeginFrame(canvas, client, secondAxis.has_value());
     const CRect& plot = frame.plot;
-    const int f = frame.titleFontHeight;
     const int g = frame.tickFontHeight;
     const int k = frame.tickLength;
     const int m = frame.labelGap;
@@ -458,7 +698,7 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
 
     canvas.SetTextAlign(TextAlign::CentreTop);
     canvas.SetFont(frame.headingFont);
-    canvas.Text({client.cx / 2, plot.top - (f + g + k)}, data.m_title);
+    canvas.Text({client.cx / 2, frame.headingTop}, data.m_title);
 
     canvas.SetPen(frame.axisPen);
     canvas.Line({plot.left, plot.bottom}, {plot.right, plot.bottom});
@@ -466,7 +706,11 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
     if (data.m_xAxisValues) {
       canvas.SetFont(frame.tickFont);
       canvas.SetPen(frame.tickPen);
-      DrawXTicks(canvas, data, frame, unit);
+      if (data.m_roundTicks) {
+        DrawRoundXTicks(canvas, data, frame, unit);
+      } else {
+        DrawXTicks(canvas, data, frame, unit);
+      }
       const AxisLabel title = XAxisLabel(unit);
       canvas.SetTextAlign(TextAlign::LeftTop);
       const int width = WholeTitleWidth(canvas, title, frame.axisFont);
@@ -486,8 +730,12 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
     }
 
     const auto [lowNm, highNm] = DrawnXRange(data);
-    DrawSpectrum(spectrum, canvas, plot, lowNm, highNm, yHigh, yLow, monochrome ? 0 : position,
-                 unit, quantity, data.m_showLogEpsilon != 0, data.m_lineWidth);
+    Curve curve = SampleCurve(spectrum, plot, lowNm, highNm, yHigh, yLow, monochrome ? 0 : position,
+                              unit, quantity, data.m_showLogEpsilon != 0, data.m_lineWidth);
+    DrawCurve(canvas, curve);
+    if (data.m_showLegend) {
+      legend.push_back({LegendName(spectrum), std::move(curve)});
+    }
 
     // The credit line keeps the alignment the axis titles left.
     canvas.SetFont({"Helvetica", Rnd(10.0 * frame.scale), 400, 0});
@@ -499,22 +747,36 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
     canvas.Text({creditX, plot.bottom + static_cast<int>(27.0 * frame.scale)},
                 Elided(canvas, provided, creditX, client.cx));
   }
+  if (secondAxis) {
+    DrawSecondXAxis(canvas, data, frame, *secondAxis, unit);
+  }
+  DrawLegend(canvas, frame, legend);
   return geometry;
 }
 
-void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float lowNm,
-                  float highNm, float yHigh, float yLow, int colourNumber, XUnit unit,
-                  YQuantity quantity, bool logarithmic, int penWidth) {
+namespace {
+
+Curve SampleCurve(const CSpectrum& spectrum, const CRect& plot, float lowNm, float highNm,
+                  float yHigh, float yLow, int colourNumber, XUnit unit, YQuantity quantity,
+                  bool logarithmic, int penWidth) {
+  Curve curve;
+  const Rgb colour = colourNumber >= 1 && colourNumber <= kPaletteSize
+                         ? WorkspaceColour(colourNumber - 1)
+                         : kBlack;
+  const bool dashedKind =
+      spectrum.m_kind == SpectrumKind::Emission || spectrum.m_kind == SpectrumKind::LightSource;
+  const PenStyle style = dashedKind && penWidth < 2 ? PenStyle::Dash : PenStyle::Solid;
+  curve.pen = {penWidth, colour, style};
   const CXMapping mapping = XMappingFor(plot, lowNm, highNm, unit);
   if (!mapping.usable) {
-    return;
+    return curve;
   }
   const int width = plot.right - plot.left + 1;
   const bool logScale = logarithmic && spectrum.m_kind == SpectrumKind::Absorption;
   const CYMapping rows = YMappingFor(plot, yHigh, yLow, logScale);
   if (width <= 1 || !rows.usable || !std::isfinite(mapping.valueLow) ||
       !std::isfinite(mapping.valueStep)) {
-    return;
+    return curve;
   }
   const float lowest = spectrum.SmallestX() + spectrum.m_xShift;
   const float highest = spectrum.LargestX() + spectrum.m_xShift;
@@ -533,7 +795,7 @@ void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, 
   spectrum.InterpolateMany(wavelengths, values);
 
   const QuantityConversion toQuantity(spectrum, quantity);
-  std::vector<CPoint> points;
+  std::vector<CPoint>& points = curve.points;
   for (std::size_t k = 0; k < columns.size(); ++k) {
     const double row = rows.Row(toQuantity(values[k]));
     if (std::isnan(row)) {
@@ -543,19 +805,17 @@ void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, 
         std::clamp(row, static_cast<double>(plot.top), static_cast<double>(plot.bottom));
     points.push_back({columns[k], static_cast<int>(clamped)});
   }
-  if (points.empty()) {
-    return;
-  }
+  return curve;
+}
 
-  const Rgb colour = colourNumber >= 1 && colourNumber <= kPaletteSize
-                         ? WorkspaceColour(colourNumber - 1)
-                         : kBlack;
-  const bool dashedKind =
-      spectrum.m_kind == SpectrumKind::Emission || spectrum.m_kind == SpectrumKind::LightSource;
-  const PenStyle style = dashedKind && penWidth < 2 ? PenStyle::Dash : PenStyle::Solid;
-  CPenKeeper keeper(canvas);
-  canvas.SetPen({penWidth, colour, style});
-  canvas.Polyline(points);
+} // namespace
+
+void DrawSpectrum(const CSpectrum& spectrum, Canvas& canvas, const CRect& plot, float lowNm,
+                  float highNm, float yHigh, float yLow, int colourNumber, XUnit unit,
+                  YQuantity quantity, bool logarithmic, int penWidth) {
+  const Curve curve = SampleCurve(spectrum, plot, lowNm, highNm, yHigh, yLow, colourNumber, unit,
+                                  quantity, logarithmic, penWidth);
+  DrawCurve(canvas, curve);
 }
 
 } // namespace lumivex

@@ -65,6 +65,10 @@ std::vector<DialogField> CGraphSettingDlg::Fields() {
       {"yHigh", "High", &m_yHigh},
       {"yAxisValues", "Y Axis values", &m_yAxisValues},
       {"yPartitions", "Partitions", &m_yPartitions},
+      {"showLegend", "Legend", &m_showLegend},
+      {"roundTicks", "Ticks at round values", &m_roundTicks},
+      {"unitTitles", "Units in y-axis titles", &m_unitTitles},
+      {"secondXAxis", "Second x axis on top", &m_secondXAxis},
   };
 }
 
@@ -176,6 +180,11 @@ void CGraphSettingDlg::LoadFrom(const CLumivexData& data, const CSpectrum& refer
   m_yAxisValues = data.m_yAxisValues != 0;
   m_xPartitions = data.m_xPartitions;
   m_yPartitions = data.m_yPartitions;
+  m_showLegend = data.m_showLegend != 0;
+  m_roundTicks = data.m_roundTicks != 0;
+  m_unitTitles = data.m_unitTitles != 0;
+  m_secondXAxis = data.m_secondXAxis != 0;
+  m_secondXUnit = data.m_secondXUnit;
   if (data.m_freshSettings != 0) {
     std::tie(m_xLow, m_xHigh) = AxisRange(XUnitFromCode(m_unit), data.m_xMin, data.m_xMax);
     m_yLow = 0.0f;
@@ -244,6 +253,11 @@ void CGraphSettingDlg::StoreInto(CLumivexData& data) const {
   data.m_absorptionLow = low;
   data.m_title = m_title;
   data.m_lineWidth = m_lineWidth;
+  data.m_showLegend = m_showLegend ? 1 : 0;
+  data.m_roundTicks = m_roundTicks ? 1 : 0;
+  data.m_unitTitles = m_unitTitles ? 1 : 0;
+  data.m_secondXAxis = m_secondXAxis ? 1 : 0;
+  data.m_secondXUnit = m_secondXUnit;
 }
 
 } // namespace lumivex

@@ -52,12 +52,21 @@ public:
   bool m_yAxisValues = true;
   int m_yPartitions = 10;
   int m_referenceKind = 0; ///< the hidden field: kind code of the reference spectrum
+  // Reading aids, off by default.
+  bool m_showLegend = false;
+  bool m_roundTicks = false;
+  bool m_unitTitles = false;
+  bool m_secondXAxis = false;
+  /// Unit code of the second axis while the x unit is the wavelength (one of
+  /// kSecondAxisUnits); under an energy unit the second axis is the wavelength.
+  int m_secondXUnit = 1;
 
   /// Whether each quantity's radio button is enabled, in kGraphQuantities order.
   std::array<bool, 6> m_quantityEnabled{true, true, true, true, true, true};
 
   /// The edit boxes and check boxes in the order they are read: title, line thickness, the
-  /// x range, x axis values and partitions, the y range, y axis values and partitions.
+  /// x range, x axis values and partitions, the y range, y axis values and partitions, then
+  /// the reading aids: legend, round ticks, units in titles and the second x axis.
   /// Thickness and partitions are integers; the ranges are numbers without limits.
   [[nodiscard]] std::vector<DialogField> Fields();
   /// OK: reads the typed texts (by key) and the checked quantity, if any. A refusal names

@@ -763,5 +763,91 @@ TEST(GraphPainterSpectrum, DegenerateInputsDrawNothing) {
   EXPECT_TRUE(Curve(CSpectrum{}, 2.0f, 0.0f).empty());
 }
 
+// With round ticks every label states the value the axis shows under it: on the x axis the
+// unit's value at the tick's column, on the y axis the value the curves draw on its row.
+TEST(GraphPainterReadingAids, RoundTickLabelsStateTheValueUnderThem) {
+  for (const XUnit unit : {XUnit::Wavelength, XUnit::Wavenumber, XUnit::EnergyEv}) {
+    SCOPED_TRACE(static_cast<int>(unit));
+    CLumivexData data;
+    SetExtents(data);
+    ApplySettings(data, 2.0f, 0.0f);
+    data.m_xLow = 403.0f;
+    data.m_xHigh = 797.0f;
+    data.m_xUnit = static_cast<int>(unit);
+    data.m_roundTicks = 1;
+    AddFlat(data, SpectrumKind::Absorption, 400.0f, 800.0f, 1.0f);
+    const RecordingCanvas canvas = Draw(data);
+    const CXMapping columns = XMappingFor(kPlot, 403.0f, 797.0f, unit);
+    const auto xLabels =
+        StringsWhere(canvas, [](const DrawnText& t) { return t.at.y == kXLabelRow; });
+    ASSERT_GE(xLabels.size(), 4u);
+    for (const DrawnText& text : canvas.Texts()) {
+      if (text.at.y == kXLabelRow) {
+        EXPECT_NEAR(std::stod(text.text), columns.Value(text.at.x), std::abs(columns.valueStep))
+            << text.text;
+      }
+    }
+    const CYMapping rows = YMappingFor(kPlot, 2.0f, 0.0f, false);
+    const auto yLabels = canvas.Texts();
+    int checked = 0;
+    for (const DrawnText& text : yLabels) {
+      if (text.at.x == kLeftLabelX) {
+        // Labels are drawn a tick length above their row.
+        const double row = text.at.y + 4;
+        EXPECT_NEAR(std::stod(text.text), rows.Value(row), 2.0 / 313) << text.text;
+        ++checked;
+      }
+    }
+    EXPECT_GE(checked, 4);
+  }
+}
+
+TEST(GraphPainterReadingAids, LegendNamesEachSpectrumInItsColourWhereTheCurvesAreNot) {
+  CLumivexData data;
+  SetExtents(data);
+  ApplySettings(data, 2.0f, 0.0f);
+  data.m_showLegend = 1;
+  // The first curve runs through the top of the right half, so the legend takes the top
+  // left corner.
+  AddFlat(data, SpectrumKind::Absorption, 600.0f, 800.0f, 1.85f)->m_name = "Perylene";
+  AddFlat(data, SpectrumKind::Emission, 400.0f, 800.0f, 0.5f)->m_filePath =
+      "spectra/Coumarin 153.ems.txt";
+  const RecordingCanvas canvas = Draw(data);
+  const auto first = canvas.FindText("Perylene");
+  // A spectrum without a name of its own is listed by its file's name.
+  const auto second = canvas.FindText("Coumarin 153.ems.txt");
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->colour, WorkspaceColour(0));
+  EXPECT_EQ(second->colour, WorkspaceColour(1));
+  EXPECT_LT(first->at.x, (kPlot.left + kPlot.right) / 2);
+  EXPECT_LT(first->at.y, kMiddleRow);
+  EXPECT_GT(second->at.y, first->at.y);
+
+  // Off, the names appear nowhere.
+  data.m_showLegend = 0;
+  EXPECT_FALSE(Draw(data).FindText("Perylene"));
+}
+
+TEST(GraphPainterReadingAids, SecondAxisAndUnitTitlesAboveAndBesideThePlot) {
+  CLumivexData data;
+  SetExtents(data);
+  ApplySettings(data, 2.0f, 0.0f);
+  AddFlat(data, SpectrumKind::Absorption, 400.0f, 800.0f, 1.0f);
+  const RecordingCanvas plain = Draw(data);
+  data.m_secondXAxis = 1;
+  data.m_showEpsilon = 1;
+  data.m_unitTitles = 1;
+  const RecordingCanvas canvas = Draw(data);
+  // The plot makes room above it: the curve sits lower, the title stays where it was.
+  ASSERT_EQ(canvas.Polylines().size(), 1u);
+  EXPECT_GT(canvas.Polylines()[0].points.front().y, plain.Polylines()[0].points.front().y);
+  const auto title = canvas.FindText("Wavenumber (cm");
+  ASSERT_TRUE(title);
+  EXPECT_LT(title->at.y, canvas.Polylines()[0].points.front().y);
+  EXPECT_TRUE(canvas.FindText("24000"));
+  EXPECT_TRUE(canvas.FindText("Epsilon (M"));
+  EXPECT_TRUE(canvas.FindText(" cm"));
+}
+
 } // namespace
 } // namespace lumivex

@@ -1,5 +1,8 @@
 #include "ui/GraphSettingDlg.h"
 
+#include "core/LumivexData.h"
+#include "core/Units.h"
+
 #include <gtest/gtest.h>
 
 namespace lumivex {
@@ -95,6 +98,32 @@ TEST(GraphSettingDialog, QuantitiesThatFitTheReferenceKind) {
   EXPECT_TRUE(dlg.IsEnabled(GraphQuantity::Intensity));
   EXPECT_FALSE(dlg.IsEnabled(GraphQuantity::Epsilon));
   EXPECT_STREQ(dlg.ClassName(), "CGraphSettingDlg");
+}
+
+// The reading aids travel from the document through the dialog's check boxes and back;
+// a workspace that never set them shows none.
+TEST(GraphSettingDialog, ReadingAidsRoundTripThroughTheDialog) {
+  CLumivexData data;
+  CSpectrum reference;
+  reference.m_kind = SpectrumKind::Absorption;
+  CGraphSettingDlg dlg;
+  dlg.LoadFrom(data, reference);
+  FieldTexts texts = ShownTexts(dlg.Fields());
+  for (const char* key : {"showLegend", "roundTicks", "unitTitles", "secondXAxis"}) {
+    EXPECT_EQ(texts.at(key), CheckText(false)) << key;
+    texts[key] = CheckText(true);
+  }
+  dlg.m_secondXUnit = static_cast<int>(XUnit::EnergyKK);
+  ASSERT_FALSE(dlg.StoreFields(texts, std::nullopt));
+  dlg.StoreInto(data);
+  EXPECT_EQ(data.m_showLegend + data.m_roundTicks + data.m_unitTitles + data.m_secondXAxis, 4);
+  EXPECT_EQ(data.m_secondXUnit, static_cast<int>(XUnit::EnergyKK));
+
+  CGraphSettingDlg again;
+  again.LoadFrom(data, reference);
+  EXPECT_TRUE(again.m_showLegend && again.m_roundTicks && again.m_unitTitles &&
+              again.m_secondXAxis);
+  EXPECT_EQ(again.m_secondXUnit, static_cast<int>(XUnit::EnergyKK));
 }
 
 } // namespace
