@@ -103,6 +103,10 @@ int CommandLine::Run(const std::vector<std::string>& args, std::string& out, std
     out.clear();
     err = "lumivex-cli: " + OneLine(error.what()) + "\n";
     return 1;
+  } catch (const CliPartialFailure& failure) {
+    out = failure.answer.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+    err = "lumivex-cli: " + OneLine(failure.what()) + "\n";
+    return 1;
   } catch (const CliError& error) {
     out.clear();
     err = "lumivex-cli: " + std::string(error.what()) + "\n";

@@ -30,6 +30,14 @@ struct CliError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+/// A batch that did part of its work: its answer is printed all the same, the message goes to
+/// standard error and the exit code is non-zero.
+struct CliPartialFailure : CliError {
+  CliPartialFailure(const std::string& message, Json done)
+      : CliError(message), answer(std::move(done)) {}
+  Json answer;
+};
+
 /// What a command answers once its command line is parsed.
 using CommandRun = std::function<Json()>;
 
@@ -49,7 +57,8 @@ public:
 
   /// Parses `args` (without the program name) and runs the command. JSON goes to `out`; an
   /// error leaves `out` empty, puts a one-line message in `err` and answers a non-zero exit
-  /// code. "--help" of the program or of a command puts its usage in `out`.
+  /// code, except a CliPartialFailure, whose answer goes to `out`. "--help" of the program or
+  /// of a command puts its usage in `out`.
   int Run(const std::vector<std::string>& args, std::string& out, std::string& err);
 
 private:

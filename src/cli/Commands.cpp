@@ -18,6 +18,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddCurveCommands(line);
   AddEditCommand(line);
   AddConvertCommand(line);
+  AddImportCommand(line);
   return line.Run(args, out, err);
 }
 

@@ -30,6 +30,9 @@ void AddCurveCommands(CommandLine& line);
 void AddEditCommand(CommandLine& line);
 /// convert: spectrum text files to and from JCAMP-DX.
 void AddConvertCommand(CommandLine& line);
+/// import: delimited text and JCAMP-DX files into spectrum files through the common import
+/// step.
+void AddImportCommand(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);

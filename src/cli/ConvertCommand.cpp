@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "core/SpectrumFile.h"
+#include "import/Importer.h"
 #include "import/Jcamp.h"
 
 #include <filesystem>
@@ -14,10 +15,13 @@ struct Converted {
   CSpectrum spectrum;
   std::size_t blocks = 1;
   std::string dataType;
+  bool resampled = false;
 };
 
 // The spectrum of a JCAMP-DX file: its only data table, or the one `block` (counting from
-// 1) names. A text file as the target gives its kind from its name, else the data type does.
+// 1) names, through the common import step, so x in um, cm-1 or eV and uneven x come to an
+// even nm grid. A text file as the target gives its kind from its name, else the data type
+// does.
 Converted ReadJcampSpectrum(const std::string& in, const std::string& out, int block) {
   const JcampReadResult read = ReadJcampFile(in);
   if (!read.ok) {
@@ -37,14 +41,15 @@ Converted ReadJcampSpectrum(const std::string& in, const std::string& out, int b
                    std::to_string(count) + (count == 1 ? " block" : " blocks"));
   }
   const JcampTable& table = read.tables[block == 0 ? 0 : static_cast<std::size_t>(block) - 1];
-  const SpectrumKind named = IsJcampPath(out) ? SpectrumKind::None : KindFromPath(out);
-  JcampSpectrumResult spectrum =
-      SpectrumFromJcamp(table, named != SpectrumKind::None ? named : table.kind, in);
-  if (!spectrum.ok) {
-    throw CliError(OneLine(spectrum.message));
+  ImportSettings settings;
+  settings.kind = IsJcampPath(out) ? SpectrumKind::None : KindFromPath(out);
+  ImportResult imported = ImportSpectra(ToImportedTable(table, in), settings);
+  if (!imported.Ok()) {
+    throw CliError(OneLine(imported.error.Text()));
   }
-  spectrum.spectrum.m_filePath = in;
-  return {std::move(spectrum.spectrum), count, table.dataType};
+  ImportedSpectrum& spectrum = imported.spectra.front();
+  spectrum.spectrum.m_name = table.title;
+  return {std::move(spectrum.spectrum), count, table.dataType, spectrum.resampled};
 }
 
 const char* FormatName(const std::string& path) {
@@ -56,7 +61,8 @@ const char* FormatName(const std::string& path) {
 void AddConvertCommand(CommandLine& line) {
   CLI::App& command = line.Add(nullptr, "convert",
                                "converts between spectrum text files and JCAMP-DX (.jdx, .dx, "
-                               ".jcm), in either direction");
+                               ".jcm), in either direction; JCAMP-DX x in um, cm-1 or eV "
+                               "are converted to nm");
   struct Options {
     std::string in;
     std::string out;
@@ -101,6 +107,7 @@ void AddConvertCommand(CommandLine& line) {
     } else if (IsJcampPath(options->out)) {
       answer["data_type"] = JcampDataType(spectrum.m_kind);
     }
+    answer["resampled"] = converted.resampled;
     answer["points"] = spectrum.m_points.size();
     answer["first_x"] = spectrum.m_points.front().x;
     answer["last_x"] = spectrum.m_points.back().x;

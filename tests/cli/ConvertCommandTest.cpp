@@ -69,14 +69,14 @@ TEST_F(ConvertCommand, CompoundFileNeedsABlockAndConvertsTheOneChosen) {
 
 // Each refusal is one line naming the file and, where one is to blame, the line.
 TEST_F(ConvertCommand, RefusesWhatItCannotConvert) {
-  const std::string wavenumbers =
-      m_dir.Write("ir.jdx", "##TITLE= ir\n##XUNITS= 1/CM\n##FIRSTX= 400\n##LASTX= 402\n"
-                            "##XYDATA= (X++(Y..Y))\n400 1 2 3\n##END=\n");
+  const std::string hertz =
+      m_dir.Write("nmr.jdx", "##TITLE= nmr\n##XUNITS= HZ\n##FIRSTX= 400\n##LASTX= 402\n"
+                             "##XYDATA= (X++(Y..Y))\n400 1 2 3\n##END=\n");
   const std::string cut = m_dir.Write("cut.dx", "##TITLE= cut\n##XYPOINTS= (XY..XY)\n1,2\n");
   const std::string text = WriteAbsorption();
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"convert", wavenumbers, m_dir.Path("ir.abs.txt")},
-       wavenumbers + ": line 5: x in '1/CM' cannot be read here; only x in NANOMETERS"},
+      {{"convert", hertz, m_dir.Path("nmr.abs.txt")},
+       hertz + ": x in 'HZ' is no wavelength, wavenumber or photon energy and cannot be imported"},
       {{"convert", cut, m_dir.Path("cut.abs.txt")},
        cut + ": line 1: the block 'cut' has no ##END=: the file is cut short"},
       {{"convert", text, m_dir.Path("a.jdx"), "--block", "1"}, "--block is for JCAMP-DX files"},

@@ -146,8 +146,9 @@ ImportResult ImportSpectra(const ImportedTable& table, const ImportSettings& set
     result.notes.push_back(std::string("x unit ") + SourceXUnitName(unit) +
                            " as set (the file says " + SourceXUnitName(table.xUnit) + ")");
   } else {
-    result.notes.push_back(std::string("x unit ") + SourceXUnitName(unit) +
-                           (settings.xUnit != SourceXUnit::Unknown ? " (as set)" : ""));
+    result.notes.push_back(
+        std::string("x unit ") + SourceXUnitName(unit) +
+        (settings.xUnit != SourceXUnit::Unknown ? " (as set)" : " (from the file)"));
   }
   result.used.xUnit = unit;
   std::vector<double> nm;
