@@ -495,6 +495,9 @@ Detection Detect(std::string_view text, const std::string& name,
     while (i < columns && !holdsNumbers(i)) {
       ++i;
     }
+    if (i == columns) {
+      return fail(layout.firstDataLine, "no column holds numbers on every data row");
+    }
     layout.xColumn = static_cast<int>(i) + 1;
   }
   if (!settings.yColumns.empty()) {

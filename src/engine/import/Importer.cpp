@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <utility>
 
 namespace lumivex {
@@ -14,6 +15,8 @@ namespace {
 
 /// h c / e in eV nm: the wavelength of a photon of 1 eV.
 constexpr double kElectronVoltNanometres = 1239.84198;
+/// The largest magnitude of a wavelength or a value that single precision holds.
+constexpr double kLargestValue = std::numeric_limits<float>::max();
 
 std::string Number(double value) {
   char text[32];
@@ -46,6 +49,11 @@ ImportError ToNanometres(const ImportedTable& table, SourceXUnit unit, std::vect
     default:
       nm[i] = x;
       break;
+    }
+    if (!(nm[i] > 0.0) || nm[i] > kLargestValue) {
+      return {table.sourcePath, LineOf(table, i),
+              "x " + Number(x) + " " + SourceXUnitName(unit) + " is no wavelength a spectrum " +
+                  "can hold (" + Number(nm[i]) + " nm)"};
     }
   }
   return {};
@@ -241,6 +249,12 @@ ImportResult ImportSpectra(const ImportedTable& table, const ImportSettings& set
     if (series.y.size() != count) {
       return fail(0, "the series '" + series.name + "' has " + std::to_string(series.y.size()) +
                          " values for " + std::to_string(count) + " x");
+    }
+    const auto huge = std::find_if(series.y.begin(), series.y.end(),
+                                   [](double v) { return std::fabs(v) > kLargestValue; });
+    if (huge != series.y.end()) {
+      return fail(LineOf(table, static_cast<std::size_t>(huge - series.y.begin())),
+                  "y " + Number(*huge) + " is beyond the values a spectrum can hold");
     }
     const std::vector<double> y = ToSpectrumY(table, series, imported.yKind, imported.notes);
     CSpectrum& spectrum = imported.spectrum;

@@ -177,6 +177,10 @@ TEST(Importer, RefusesWhatIsNoOpticalSpectrum) {
        "dir/sample.csv: line 3: x 400 after 400: x must rise or fall all along the data"},
       {Table(SourceXUnit::Wavenumber, {1000, 0}, YKind::Intensity, {1, 2}), SpectrumKind::Emission,
        "dir/sample.csv: line 3: the wavenumber 0 cm-1 has no wavelength"},
+      {Table(SourceXUnit::Nanometre, {-5, 400}, YKind::Absorbance, {1, 2}), SpectrumKind::None,
+       "dir/sample.csv: line 2: x -5 nm is no wavelength a spectrum can hold (-5 nm)"},
+      {Table(SourceXUnit::Nanometre, {400, 401}, YKind::Absorbance, {1, 1e40}), SpectrumKind::None,
+       "dir/sample.csv: line 3: y 1e+40 is beyond the values a spectrum can hold"},
       {Table(SourceXUnit::Nanometre, {400}, YKind::Absorbance, {1}), SpectrumKind::None,
        "dir/sample.csv: line 2: fewer than two points: a spectrum needs at least two"},
   };
