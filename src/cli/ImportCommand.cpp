@@ -2,6 +2,7 @@
 
 #include "core/SpectrumFile.h"
 #include "import/DelimitedText.h"
+#include "import/ImportDlg.h"
 #include "import/Importer.h"
 #include "import/Jcamp.h"
 
@@ -131,31 +132,24 @@ std::string OutPath(const std::filesystem::path& folder, const ImportedSpectrum&
 }
 
 // Imports one file into the folder; the entry of the answer for it, or the error.
-Json ImportFile(const std::string& path, const DelimitedSettings& delimited,
+Json ImportInto(const std::string& path, const DelimitedSettings& delimited,
                 const ImportSettings& settings, const std::filesystem::path& folder,
                 std::set<std::string>& taken) {
   Json entry;
   entry["file"] = path;
-  const bool jcamp = IsJcampPath(path);
+  FileImport import = ImportFile(path, delimited, settings);
+  const bool jcamp = import.jcamp;
+  const DelimitedLayout& layout = import.layout;
   entry["format"] = jcamp ? "JCAMP-DX" : "delimited text";
-  DelimitedLayout layout;
-  const TableReadResult read =
-      jcamp ? ReadJcampTables(path) : ReadDelimitedFile(path, delimited, &layout);
   const auto failed = [&entry](const ImportError& error) {
     entry["ok"] = false;
     entry["error"] = OneLine(error.Text());
     return entry;
   };
-  if (!read.Ok()) {
-    return failed(read.error);
+  if (!import.Ok()) {
+    return failed(import.error);
   }
-  std::vector<ImportResult> results;
-  for (const ImportedTable& table : read.tables) {
-    results.push_back(ImportSpectra(table, settings));
-    if (!results.back().Ok()) {
-      return failed(results.back().error);
-    }
-  }
+  std::vector<ImportResult>& results = import.results;
   entry["ok"] = true;
   entry["tables"] = Json::array();
   for (ImportResult& result : results) {
@@ -239,7 +233,7 @@ void AddImportCommand(CommandLine& line) {
     int imported = 0;
     std::vector<std::string> failures;
     for (const std::string& path : options->files) {
-      Json entry = ImportFile(path, delimited, settings, folder, taken);
+      Json entry = ImportInto(path, delimited, settings, folder, taken);
       if (entry["ok"].get<bool>()) {
         for (const Json& table : entry["tables"]) {
           imported += static_cast<int>(table["spectra"].size());
