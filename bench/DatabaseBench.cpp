@@ -54,6 +54,7 @@ public:
   void ShowHelp(int) override {}
   void ShowHelpContents(bool) override {}
   bool OpenInBrowser(const std::string&) override { return false; }
+  void CopyText(const std::string&) override {}
 };
 
 class BenchViews : public CFrameViews {

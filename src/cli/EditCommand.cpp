@@ -10,7 +10,7 @@ namespace lumivex::cli {
 namespace {
 
 // What the editor tells the user, kept to become the command's error. The command line has
-// no dialogs, files to choose or help to show.
+// no dialogs, files to choose, help to show or clipboard.
 class KeptMessages final : public Prompts {
 public:
   int Message(const std::string& text, const std::string& /*caption*/, MessageButtons /*buttons*/,
@@ -31,6 +31,7 @@ public:
   void ShowHelp(int /*context*/) override {}
   void ShowHelpContents(bool /*index*/) override {}
   bool OpenInBrowser(const std::string& /*address*/) override { return false; }
+  void CopyText(const std::string& /*text*/) override {}
 
   [[nodiscard]] const std::string& Told() const { return m_message; }
 

@@ -1,5 +1,6 @@
 #include "DialogViews.h"
 
+#include "BandResultDlgView.h"
 #include "CreateSpectraView.h"
 #include "DataListDlgView.h"
 #include "DatabaseView.h"
@@ -16,6 +17,7 @@
 #include "UsernameView.h"
 #include "WizChooseView.h"
 #include "WizardView.h"
+#include "curves/BandDlg.h"
 #include "curves/CurveDialogs.h"
 #include "curves/DataListDlg.h"
 #include "database/StructureDlg.h"
@@ -48,7 +50,8 @@ using ProgramViews =
                ViewLink<CMultipleAnalysisDlg, MultipleAnalysisDlgView>,
                ViewLink<CExSimulationDlg, ExSimulationDlgView>,
                ViewLink<CSimulResultDlg, SimulResultDlgView>, ViewLink<CPeakDlg, PeakDlgView>,
-               ViewLink<CDataListDlg, DataListDlgView>>;
+               ViewLink<CDataListDlg, DataListDlgView>, ViewLink<CBandDlg, FormDlgView>,
+               ViewLink<CBandResultDlg, BandResultDlgView>>;
 
 // The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
 using CurvesViews =

@@ -74,7 +74,8 @@ void GraphView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton || middle) {
     m_interaction.Press(DevicePoint(event->position()),
                         middle ? GraphButton::Middle : GraphButton::Left,
-                        event->modifiers().testFlag(Qt::ControlModifier));
+                        event->modifiers().testFlag(Qt::ControlModifier),
+                        event->modifiers().testFlag(Qt::AltModifier));
   }
 }
 
@@ -86,6 +87,9 @@ void GraphView::mouseMoveEvent(QMouseEvent* event) {
 
 void GraphView::mouseReleaseEvent(QMouseEvent* event) {
   Answered(m_interaction.Release(*m_frame.m_pData, DevicePoint(event->position())));
+  if (const std::optional<std::pair<float, float>> band = m_interaction.TakeBand()) {
+    m_frame.m_view.OnMeasureBand(band);
+  }
 }
 
 void GraphView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -13,7 +13,8 @@ namespace lumivex::gui {
 
 /// The Spectra Display: draws the workspace's graph at the screen's pixel density and
 /// forwards the mouse and keys to the engine's graph interaction (cursor readout, zoom,
-/// pan, Backspace to step back); a double click opens Graph Settings.
+/// pan, Backspace to step back); a double click opens Graph Settings and a band dragged with
+/// Alt opens Measure Band on it.
 ///
 /// The graph is kept as a picture between changes of the document, so moving the cursor
 /// only draws the overlay over it.

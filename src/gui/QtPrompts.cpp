@@ -4,6 +4,7 @@
 #include "HelpViewer.h"
 #include "QtPrintJob.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -180,6 +181,10 @@ bool QtPrompts::OpenInBrowser(const std::string& address) {
   const QString text = QString::fromStdString(address);
   const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
   return QDesktopServices::openUrl(url);
+}
+
+void QtPrompts::CopyText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 } // namespace lumivex::gui

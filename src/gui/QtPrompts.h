@@ -35,6 +35,7 @@ public:
   /// The wait cursor over the whole program while busy.
   void SetBusy(bool busy) override;
   bool OpenInBrowser(const std::string& address) override;
+  void CopyText(const std::string& text) override;
 
 private:
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);

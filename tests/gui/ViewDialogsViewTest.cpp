@@ -1,8 +1,10 @@
+#include "BandResultDlgView.h"
 #include "DataListDlgView.h"
 #include "DialogViews.h"
 #include "FakePrompts.h"
 #include "PeakDlgView.h"
 #include "TestSupport.h"
+#include "curves/BandDlg.h"
 #include "curves/CurveDialogs.h"
 #include "curves/DataListDlg.h"
 #include "curves/PeakSearch.h"
@@ -27,11 +29,37 @@ QLineEdit* Edit(const QWidget& view, const char* key) {
   return view.findChild<QLineEdit*>(QString::fromLatin1(key));
 }
 
-TEST(ViewDialogsView, BothDialogsHaveTheirViewInTheProgram) {
+TEST(ViewDialogsView, EveryDialogHasItsViewInTheProgram) {
   CPeakDlg peak;
   CDataListDlg dataList;
+  CBandDlg band;
+  CBandResultDlg bandResults;
   EXPECT_NE(gui::DialogViewRegistry::Program().Find(peak), nullptr);
   EXPECT_NE(gui::DialogViewRegistry::Program().Find(dataList), nullptr);
+  EXPECT_NE(gui::DialogViewRegistry::Program().Find(band), nullptr);
+  EXPECT_NE(gui::DialogViewRegistry::Program().Find(bandResults), nullptr);
+}
+
+// The band's results show read-only; Copy hands the text to the clipboard and leaves the
+// dialog open, Close accepts it.
+TEST(ViewDialogsView, BandResultsCopyTheirTextAndStayOpen) {
+  CBandResultDlg dlg;
+  dlg.m_lines = {"Band of dye: 400 to 600 nm, 201 points", "Maximum: 1 at 500 nm"};
+  FakePrompts prompts;
+  gui::BandResultDlgView view(dlg, prompts);
+  EXPECT_EQ(view.windowTitle(), QStringLiteral("Band Measurement"));
+  const auto* text = view.findChild<QPlainTextEdit*>(QStringLiteral("results"));
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->isReadOnly());
+  EXPECT_EQ(text->toPlainText(),
+            QStringLiteral("Band of dye: 400 to 600 nm, 201 points\nMaximum: 1 at 500 nm"));
+
+  view.setResult(QDialog::Rejected);
+  view.findChild<QPushButton*>(QStringLiteral("copy"))->click();
+  EXPECT_EQ(prompts.copied, std::vector<std::string>{dlg.Text()});
+  EXPECT_EQ(view.result(), QDialog::Rejected);
+  view.findChild<QPushButton*>(QStringLiteral("close"))->click();
+  EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 
 TEST(ViewDialogsView, PeakDialogKeepsARefusedRangeOpenAndShowsTheFoundText) {

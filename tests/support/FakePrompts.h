@@ -92,10 +92,11 @@ public:
   std::vector<int> helpTopics;
   std::vector<std::string> helpContents; ///< "contents" or "index", in order shown
   std::vector<std::string> browserAddresses;
-  bool browserStarts = true;     ///< what opening a page in the browser answers
-  std::vector<bool> busyChanges; ///< SetBusy's calls in order
-  int busyDepth = 0;             ///< how many busy scopes are open
-  int messagesWhileBusy = 0;     ///< messages shown inside a busy scope
+  bool browserStarts = true;       ///< what opening a page in the browser answers
+  std::vector<std::string> copied; ///< every text put on the clipboard, in order
+  std::vector<bool> busyChanges;   ///< SetBusy's calls in order
+  int busyDepth = 0;               ///< how many busy scopes are open
+  int messagesWhileBusy = 0;       ///< messages shown inside a busy scope
 
   int Message(const std::string& text, const std::string& caption, MessageButtons buttons,
               MessageIcon icon) override {
@@ -143,6 +144,7 @@ public:
     browserAddresses.push_back(address);
     return browserStarts;
   }
+  void CopyText(const std::string& text) override { copied.push_back(text); }
 
 private:
   template <typename T> static T Next(std::deque<T>& queue, T fallback) {

@@ -6,12 +6,14 @@
 #include "commands/OutputCommands.h"
 #include "commands/WorkspaceCommands.h"
 #include "core/Numbers.h"
+#include "curves/BandMeasure.h"
 #include "curves/CurveDialogs.h"
 #include "curves/PeakSearch.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace lumivex {
 
@@ -47,6 +49,7 @@ SingleSelection SelectedSpectrum(CommandContext& context) {
 
 void CViewCommands::Register(CCommandRegistry& registry) {
   registry.Add(kIdPeakSearch, [this] { OnPeakSearch(); });
+  registry.Add(kIdMeasureBand, [this] { OnMeasureBand(); });
   registry.Add(kIdListData, [this] { OnListData(); });
   m_context.databaseList.SetListData(
       [this](int record, RecordSection section) { ListRecordData(record, section); });
@@ -75,6 +78,45 @@ void CViewCommands::OnPeakSearch() {
   }
   dlg.ShowFound(result.found);
   m_context.prompts.RunDialog(dlg);
+}
+
+void CViewCommands::OnMeasureBand(std::optional<std::pair<float, float>> range) {
+  const SingleSelection selected = SelectedSpectrum(m_context);
+  if (selected.several) {
+    m_context.Tell(kOneFileAtATime, MessageIcon::Information);
+    return;
+  }
+  if (selected.spectrum == nullptr || !selected.spectrum->IsUsable()) {
+    m_context.ShowUsage(kMeasureBandUsage, "Measure Band", kIdMeasureBand);
+    return;
+  }
+  const CSpectrum& spectrum = *selected.spectrum;
+  CBandDlg& dlg = m_band;
+  dlg.m_name = spectrum.m_name;
+  if (range) {
+    std::tie(dlg.m_low, dlg.m_high) = *range;
+  } else if (!(dlg.m_low < dlg.m_high)) {
+    dlg.m_low = spectrum.SmallestX() + spectrum.m_xShift;
+    dlg.m_high = spectrum.LargestX() + spectrum.m_xShift;
+  }
+  if (m_context.prompts.RunDialog(dlg) != kResultOk) {
+    return;
+  }
+  const CLumivexData& data = m_context.data;
+  BandOptions options;
+  options.baseline = dlg.m_baseline;
+  options.unit = XUnitFromCode(data.m_xUnit);
+  options.quantity =
+      QuantityFor(spectrum.m_kind, data.m_settingsApplied != 0, data.m_showEpsilon != 0,
+                  data.m_showLogEpsilon != 0, data.m_showIntensity != 0);
+  const BandResult result = MeasureBand(spectrum, dlg.m_low, dlg.m_high, options);
+  if (!result.measurement) {
+    m_context.Tell(result.refusal, MessageIcon::Information);
+    return;
+  }
+  CBandResultDlg shown;
+  shown.m_lines = BandText(*result.measurement, spectrum.m_name);
+  m_context.prompts.RunDialog(shown);
 }
 
 void CViewCommands::OnListData() {

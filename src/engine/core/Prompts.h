@@ -104,6 +104,8 @@ public:
   /// Opens a local file or web address in the system's browser; false when no browser
   /// could be started for it.
   virtual bool OpenInBrowser(const std::string& address) = 0;
+  /// Puts plain text on the system clipboard, replacing what it held.
+  virtual void CopyText(const std::string& text) = 0;
   /// Shows from SetBusy(true) to SetBusy(false) that the program is at work (the desktop
   /// program's wait cursor). Commands call it through BusyScope around work that may take
   /// longer than half a second, such as reading a file, and never with a dialog open. A

@@ -34,6 +34,7 @@ enum CommandId : int {
   kIdAutoScale = 42813,
   kIdListData = 45805,
   kIdPeakSearch = 32770,
+  kIdMeasureBand = 32771,
   kIdResetGraph = 44777,
   kIdSetGraph = 45804,
   kIdRedrawStructure = 42867,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace lumivex {
@@ -261,7 +262,7 @@ bool CGraphInteraction::Move(CLumivexData& data, CPoint at, bool shift) {
   return changed;
 }
 
-void CGraphInteraction::Press(CPoint at, GraphButton button, bool ctrl) {
+void CGraphInteraction::Press(CPoint at, GraphButton button, bool ctrl, bool alt) {
   m_drag = Drag::None;
   if (!m_drawn || !Inside(m_plot, at)) {
     return;
@@ -270,16 +271,26 @@ void CGraphInteraction::Press(CPoint at, GraphButton button, bool ctrl) {
   m_pressedX = m_xMapping;
   m_pressedY = m_yMapping;
   m_panMoved = false;
-  m_drag = button == GraphButton::Middle || ctrl ? Drag::Pan : Drag::Zoom;
+  if (button == GraphButton::Middle || ctrl) {
+    m_drag = Drag::Pan;
+  } else {
+    m_drag = alt ? Drag::Band : Drag::Zoom;
+  }
 }
 
 bool CGraphInteraction::Release(CLumivexData& data, CPoint at) {
   Follow(data);
   const Drag drag = std::exchange(m_drag, Drag::None);
+  const CPoint end = ClampedTo(m_plot, at);
+  if (drag == Drag::Band) {
+    if (std::abs(end.x - m_pressed.x) >= kClickPixels && m_xMapping.usable) {
+      m_band = RangeOf(m_xMapping, m_xMapping.Value(m_pressed.x), m_xMapping.Value(end.x));
+    }
+    return false;
+  }
   if (drag != Drag::Zoom) {
     return false;
   }
-  const CPoint end = ClampedTo(m_plot, at);
   const int left = std::min(m_pressed.x, end.x);
   const int right = std::max(m_pressed.x, end.x);
   const int top = std::min(m_pressed.y, end.y);
@@ -302,6 +313,10 @@ bool CGraphInteraction::Release(CLumivexData& data, CPoint at) {
   }
   m_history.push_back(before);
   return true;
+}
+
+std::optional<std::pair<float, float>> CGraphInteraction::TakeBand() {
+  return std::exchange(m_band, std::nullopt);
 }
 
 bool CGraphInteraction::Wheel(CLumivexData& data, CPoint at, float notches) {
@@ -407,6 +422,11 @@ void CGraphInteraction::DrawOverlay(Canvas& canvas) const {
     const CPoint end = ClampedTo(m_plot, m_cursor);
     canvas.FocusRect({std::min(m_pressed.x, end.x), std::min(m_pressed.y, end.y),
                       std::max(m_pressed.x, end.x), std::max(m_pressed.y, end.y)});
+  }
+  if (m_drag == Drag::Band) {
+    const CPoint end = ClampedTo(m_plot, m_cursor);
+    canvas.FocusRect(
+        {std::min(m_pressed.x, end.x), m_plot.top, std::max(m_pressed.x, end.x), m_plot.bottom});
   }
   if (!m_readout || !m_shift || m_readout->lines.empty()) {
     return;

@@ -65,7 +65,7 @@ struct CCursorReadout {
 enum class GraphButton { Left, Middle };
 
 /// The Spectra Display under the mouse: the cursor readout, zooming to a dragged rectangle,
-/// wheel zoom about the cursor, panning and the zoom history.
+/// wheel zoom about the cursor, panning, the zoom history and a band dragged with Alt.
 ///
 /// Positions are device pixels of the drawing last reported by `Drawn`. A zoom or a pan
 /// writes the range through the Graph Settings dialog's model, so the document holds
@@ -93,11 +93,16 @@ public:
   /// The mouse moved to `at` (Shift held for the hover table). While a middle drag pans, the
   /// range follows it; answers true when the document's range changed (repaint the graph).
   bool Move(CLumivexData& data, CPoint at, bool shift);
-  /// A button went down; Ctrl with the left button pans as the middle button does.
-  void Press(CPoint at, GraphButton button, bool ctrl);
+  /// A button went down; Ctrl with the left button pans as the middle button does, Alt with
+  /// the left button drags a band.
+  void Press(CPoint at, GraphButton button, bool ctrl, bool alt = false);
   /// The button came up: a dragged rectangle of at least kClickPixels each way zooms to it.
-  /// Answers true when the range changed.
+  /// A band dragged at least kClickPixels wide leaves its wavelength range for `TakeBand`
+  /// and changes nothing. Answers true when the range changed.
   bool Release(CLumivexData& data, CPoint at);
+  /// The wavelength range (low, high nm) of the band dragged last, once; nothing when no
+  /// band was dragged since.
+  [[nodiscard]] std::optional<std::pair<float, float>> TakeBand();
   /// Wheel notches (positive zooms in) about the cursor's column; true when the range changed.
   bool Wheel(CLumivexData& data, CPoint at, float notches);
   /// Steps back to the range before the last zoom or pan; false when there is none.
@@ -110,7 +115,8 @@ public:
   /// The status bar text for the readout: x in the axis unit (and in nm in other units),
   /// then each spectrum's value; empty without a readout.
   [[nodiscard]] std::string StatusText() const;
-  /// The cursor line, the zoom rectangle being dragged and, with Shift, the hover table.
+  /// The cursor line, the zoom rectangle or the band (the plot's full height) being dragged
+  /// and, with Shift, the hover table.
   void DrawOverlay(Canvas& canvas) const;
   [[nodiscard]] int HistoryDepth() const { return static_cast<int>(m_history.size()); }
 
@@ -123,7 +129,7 @@ private:
     float highest;
     Rgb colour;
   };
-  enum class Drag { None, Zoom, Pan };
+  enum class Drag { None, Zoom, Pan, Band };
 
   /// Takes the mappings, extents and conversions from the document when it differs from
   /// the one they were taken from.
@@ -159,6 +165,7 @@ private:
   CXMapping m_pressedX;
   CYMapping m_pressedY;
   bool m_panMoved = false;
+  std::optional<std::pair<float, float>> m_band;
   std::vector<CDisplayRange> m_history;
 };
 

@@ -44,6 +44,9 @@ const std::vector<HelpTopic>& HelpTopics() {
       {kHelpTopicBase + kIdPeakSearch, "peak-search.html", "Peak Search",
        "peak search maximum largest value range start end wavelength found no peak boundary "
        "ascending descending view menu"},
+      {kHelpTopicBase + kIdMeasureBand, "measure-band.html", "Measure Band",
+       "measure band maximum fwhm full width half maximum centroid area integral wavenumber "
+       "baseline linear sloped range alt drag copy clipboard view menu"},
       {kHelpTopicBase + kIdListData, "list-data.html", "List Data",
        "list data information editor points edit noise processing add shift replace value smooth "
        "region run save points save record create report record values notes spectrum data "
@@ -143,6 +146,7 @@ const std::vector<HelpGroup>& HelpGroups() {
         kHelpTopicBase + kIdResetGraph,
         kHelpTopicBase + kIdSetGraph,
         kHelpTopicBase + kIdPeakSearch,
+        kHelpTopicBase + kIdMeasureBand,
         kHelpTopicBase + kIdListData,
         kHelpTopicBase + kIdForster,
         kHelpTopicBase + kIdTransmission,

@@ -3,11 +3,13 @@
 #include "TestSupport.h"
 #include "commands/MainFrame.h"
 #include "core/ProfileFile.h"
+#include "curves/BandDlg.h"
 #include "curves/CurveDialogs.h"
 #include "curves/PeakSearch.h"
 #include "database/DatabaseRecord.h"
 #include "ui/CommandIds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -23,6 +25,12 @@ using test::TempDir;
 // A single peak at 450 nm over 300..700 nm.
 float PeakAt450(float x) {
   return 1.0f - std::fabs(x - 450.0f) / 1000.0f;
+}
+
+// A triangular band of height 1 at 500 nm falling to 0 at 450 and 550 nm, on a line rising
+// by 0.001 per nm from 0 at 300 nm.
+float TriangleOnLine(float x) {
+  return std::max(0.0f, 1.0f - std::fabs(x - 500.0f) / 50.0f) + 0.001f * (x - 300.0f);
 }
 
 class ViewCommandsTest : public ::testing::Test {
@@ -185,6 +193,138 @@ TEST_F(ViewCommandsTest, PeakSearchTellsWhatDoesNotFit) {
   frame.Execute(kIdPeakSearch);
   EXPECT_EQ(prompts.messages.size(), told);
   EXPECT_EQ(prompts.dialogsRun.size(), 2u);
+}
+
+TEST_F(ViewCommandsTest, MeasureBandShowsItsMeasuresAndCopiesThem) {
+  struct Case {
+    const char* what;
+    std::optional<std::pair<float, float>> dragged; ///< a band dragged on the graph
+    const char* opensLow;
+    const char* opensHigh;
+    const char* low; ///< typed; nothing typed when null
+    const char* high;
+    const char* baseline;
+    int unit;
+    std::vector<std::string> lines; ///< the first lines shown
+    const char* lastLine;
+  };
+  const Case cases[] = {
+      {"the whole spectrum at first",
+       std::nullopt,
+       "300",
+       "700",
+       nullptr,
+       nullptr,
+       "0",
+       0,
+       {"Band of dye: 300 to 700 nm, 401 points", "Baseline: none"},
+       "Area over wavenumber (cm^-1): 4768.77"},
+      {"typed with a baseline",
+       std::nullopt,
+       "300",
+       "700",
+       "400",
+       "600",
+       "1",
+       0,
+       {"Band of dye: 400 to 600 nm, 201 points",
+        "Baseline: linear, 0.1 at 400 nm to 0.3 at 600 nm, subtracted", "Maximum: 1 at 500 nm",
+        "FWHM: 50 nm, 2005.01 cm^-1 (half maximum at 475 and 525 nm)", "Centroid: 500 nm",
+        "Area over wavelength (nm): 50"},
+       "Area over wavenumber (cm^-1): 2010.07"},
+      {"the range kept, shown in eV",
+       std::nullopt,
+       "400",
+       "600",
+       nullptr,
+       nullptr,
+       "1",
+       3,
+       {"Band of dye: 400 to 600 nm, 201 points"},
+       "Area over Energy (10^-1eV): 2.49877"},
+      {"dragged on the graph",
+       std::pair{420.0f, 580.0f},
+       "420",
+       "580",
+       nullptr,
+       nullptr,
+       "1",
+       0,
+       {"Band of dye: 420 to 580 nm, 161 points"},
+       "Area over wavenumber (cm^-1): 2010.07"},
+  };
+  Add(SpectrumKind::Absorption, 300.0f, 1.0f, 401, TriangleOnLine, "dye");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    frame.m_pData->m_xUnit = c.unit;
+    prompts.classScripts["CBandDlg"].push_back([&c](CDialogModel& model) {
+      auto& dlg = dynamic_cast<CBandDlg&>(model);
+      const FieldTexts opened = ShownTexts(dlg.Fields());
+      EXPECT_EQ(opened.at("name"), "dye");
+      EXPECT_EQ(opened.at("low"), c.opensLow);
+      EXPECT_EQ(opened.at("high"), c.opensHigh);
+      FieldTexts typed{{"baseline", c.baseline}};
+      if (c.low != nullptr) {
+        typed["low"] = c.low;
+        typed["high"] = c.high;
+      }
+      EXPECT_FALSE(dlg.StoreFields(typed));
+      return kResultOk;
+    });
+    std::string copied;
+    prompts.classScripts["CBandResultDlg"].push_back([&](CDialogModel& model) {
+      auto& results = dynamic_cast<CBandResultDlg&>(model);
+      EXPECT_TRUE(std::equal(c.lines.begin(), c.lines.end(), results.m_lines.begin()));
+      EXPECT_EQ(results.m_lines.back(), c.lastLine);
+      copied = results.Text();
+      results.Copy(prompts);
+      return kResultOk;
+    });
+    if (c.dragged) {
+      frame.m_view.OnMeasureBand(c.dragged);
+    } else {
+      EXPECT_TRUE(frame.Execute(kIdMeasureBand));
+    }
+    EXPECT_EQ(prompts.dialogsRun.back(), "CBandResultDlg");
+    ASSERT_FALSE(prompts.copied.empty());
+    EXPECT_EQ(prompts.copied.back(), copied);
+    EXPECT_TRUE(prompts.messages.empty());
+  }
+  EXPECT_EQ(prompts.copied.size(), std::size(cases));
+}
+
+TEST_F(ViewCommandsTest, MeasureBandTellsWhatDoesNotFit) {
+  prompts.messageAnswers.push_back(kResultHelp);
+  frame.Execute(kIdMeasureBand);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, kMeasureBandUsage);
+  EXPECT_EQ(prompts.messages[0].caption, "Measure Band");
+  EXPECT_EQ(prompts.helpTopics, std::vector<int>{kHelpTopicBase + kIdMeasureBand});
+
+  Add(SpectrumKind::Absorption, 300.0f, 1.0f, 401, TriangleOnLine);
+  Add(SpectrumKind::Curve, 300.0f, 1.0f, 401, TriangleOnLine);
+  frame.m_fileList.SetSelected(0, true);
+  frame.Execute(kIdMeasureBand);
+  EXPECT_EQ(prompts.messages.back().text, kOneFileAtATime);
+  EXPECT_TRUE(prompts.dialogsRun.empty());
+
+  // A model curve is measured as a spectrum is; a range beyond it is told, with no results.
+  frame.m_fileList.SelectOnly(1);
+  prompts.classScripts["CBandDlg"].push_back([](CDialogModel& model) {
+    EXPECT_FALSE(dynamic_cast<CBandDlg&>(model).StoreFields({{"low", "250"}, {"high", "500"}}));
+    return kResultOk;
+  });
+  frame.Execute(kIdMeasureBand);
+  EXPECT_EQ(prompts.messages.back().text,
+            "The band 250 to 500 nm reaches beyond the spectrum's points (300 to 700 nm).");
+  EXPECT_EQ(prompts.dialogsRun, std::vector<std::string>{"CBandDlg"});
+
+  // Cancel ends the command quietly.
+  const std::size_t told = prompts.messages.size();
+  frame.Execute(kIdMeasureBand);
+  EXPECT_EQ(prompts.messages.size(), told);
+  EXPECT_EQ(prompts.dialogsRun.size(), 2u);
+  EXPECT_TRUE(prompts.copied.empty());
 }
 
 TEST_F(ViewCommandsTest, ListDataTellsWhatDoesNotFit) {

@@ -270,6 +270,55 @@ TEST(GraphInteraction, ShortDragIsAClick) {
   }
 }
 
+// Alt with the left button drags a band: the wavelengths of its two columns, in either
+// direction and every unit, are handed over once; the document's range stays and nothing
+// is kept to step back to. The overlay marks the band over the plot's full height. A drag
+// narrower than three columns is no band.
+TEST(GraphInteraction, AltDragHandsOverABand) {
+  struct Drag {
+    int unitCode;
+    int from;
+    int to;
+    bool band;
+  };
+  const Drag drags[] = {
+      {0, 150, 350, true}, {0, 350, 150, true},  {1, 150, 350, true},
+      {3, 350, 150, true}, {0, 200, 202, false}, {1, 200, 203, true},
+  };
+  for (const Drag& drag : drags) {
+    SCOPED_TRACE(drag.from);
+    SCOPED_TRACE(drag.unitCode);
+    CLumivexData data;
+    FillWorkspace(data);
+    data.m_xUnit = drag.unitCode;
+    const XUnit unit = XUnitFromCode(drag.unitCode);
+    const CDisplayRange before = CDisplayRange::Of(data);
+    CGraphInteraction interaction = Drawn(data);
+    interaction.Press({drag.from, 300}, GraphButton::Left, false, true);
+    interaction.Move(data, {drag.to, 100}, false);
+    RecordingCanvas dragging;
+    interaction.DrawOverlay(dragging);
+    const auto rectangles = dragging.OpsOfKind(test::CanvasOpKind::FocusRect);
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_EQ(rectangles[0].points,
+              (std::vector<CPoint>{{std::min(drag.from, drag.to), kPlot.top},
+                                   {std::max(drag.from, drag.to), kPlot.bottom}}));
+
+    EXPECT_FALSE(interaction.Release(data, {drag.to, 100}));
+    EXPECT_TRUE(CDisplayRange::Of(data) == before);
+    EXPECT_EQ(interaction.HistoryDepth(), 0);
+    const std::optional<std::pair<float, float>> band = interaction.TakeBand();
+    ASSERT_EQ(band.has_value(), drag.band);
+    if (band) {
+      const double a = WavelengthAt(data, unit, drag.from);
+      const double b = WavelengthAt(data, unit, drag.to);
+      EXPECT_TRUE(FuzzyCompare(band->first, std::min(a, b), 1e-4));
+      EXPECT_TRUE(FuzzyCompare(band->second, std::max(a, b), 1e-4));
+    }
+    EXPECT_FALSE(interaction.TakeBand());
+  }
+}
+
 // The wheel zooms x about the cursor: the wavelength under it stays there, the range
 // shrinks to 0.8 of its width in the axis unit per notch; the y range stays. However far
 // it goes, the range stays at least 0.01 nm wide and at most ten times the spectra's

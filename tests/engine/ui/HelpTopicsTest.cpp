@@ -126,6 +126,7 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {kHelpTopicBase + 2010, "units.html"},
       {108639, "add-record.html"},
       {kHelpTopicBase + 32770, "peak-search.html"},
+      {kHelpTopicBase + 32771, "measure-band.html"},
       {kHelpTopicBase + 45805, "list-data.html"},
   };
   for (const auto& [context, file] : expected) {
