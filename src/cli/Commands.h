@@ -24,7 +24,7 @@ void AddOscillatorCommand(CommandLine& line);
 void AddStricklerBergCommand(CommandLine& line);
 void AddMcaCommand(CommandLine& line);
 void AddEtsimCommand(CommandLine& line);
-/// curve, calc, create, normalize and peak.
+/// curve, calc, create, normalize, peak and band.
 void AddCurveCommands(CommandLine& line);
 /// edit: the data editor's Run on a region of points.
 void AddEditCommand(CommandLine& line);

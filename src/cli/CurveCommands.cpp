@@ -1,6 +1,8 @@
 #include "Commands.h"
 
 #include "core/SpectrumFile.h"
+#include "curves/BandDlg.h"
+#include "curves/BandMeasure.h"
 #include "curves/CreateSpectra.h"
 #include "curves/CurveDialogs.h"
 #include "curves/PeakSearch.h"
@@ -282,6 +284,53 @@ void AddPeak(CommandLine& line) {
   });
 }
 
+// Measure Band on a spectrum file, its values as stored, with the dialog's checks of the
+// range.
+void AddBand(CommandLine& line) {
+  CLI::App& command =
+      line.Add(nullptr, "band", "maximum, width at half maximum, centroid and areas of a band");
+  struct Options {
+    std::string file;
+    FieldOptions fields;
+    bool baseline = false;
+  };
+  auto options = std::make_shared<Options>();
+  command.add_option("FILE", options->file, "the spectrum file")->required();
+  options->fields.Add(command, "low", "low", "the band's low end in nm")->required();
+  options->fields.Add(command, "high", "high", "the band's high end in nm")->required();
+  command.add_flag("--baseline", options->baseline,
+                   "subtract the straight line between the values at the two ends");
+  line.SetRun(command, [options] {
+    const CSpectrum spectrum = ReadOrThrow(options->file);
+    CBandDlg dlg;
+    StoreOptions(dlg, options->fields);
+    const BandResult result =
+        MeasureBand(spectrum, dlg.m_low, dlg.m_high, BandOptions{options->baseline});
+    if (!result.measurement) {
+      throw CliError(OneLine(result.refusal));
+    }
+    const BandMeasurement& band = *result.measurement;
+    Json answer;
+    answer["low"] = band.low;
+    answer["high"] = band.high;
+    answer["points"] = band.points;
+    answer["baseline"] = band.baseline
+                             ? Json{{"low", band.baseline->first}, {"high", band.baseline->second}}
+                             : Json(nullptr);
+    answer["maximum"] = band.maximum;
+    answer["maximum_at"] = band.maximumAt;
+    answer["fwhm"] = band.width ? Json{{"nm", band.width->nm},
+                                       {"wavenumber", band.width->wavenumber},
+                                       {"left", band.width->left},
+                                       {"right", band.width->right}}
+                                : Json(nullptr);
+    answer["centroid"] = band.centroid ? Json(*band.centroid) : Json(nullptr);
+    answer["area_nm"] = band.areaNm;
+    answer["area_wavenumber"] = band.areaWavenumber;
+    return answer;
+  });
+}
+
 } // namespace
 
 void AddCurveCommands(CommandLine& line) {
@@ -294,6 +343,7 @@ void AddCurveCommands(CommandLine& line) {
   AddCreate(line);
   AddNormalize(line);
   AddPeak(line);
+  AddBand(line);
 }
 
 } // namespace lumivex::cli

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <filesystem>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -129,6 +132,10 @@ TEST_F(CurveCommands, RefusalsAreOneLineErrors) {
        "unknown function"},
       {{"peak", a, "--start", "300", "--end", "500"}, "out of spectrum boundary"},
       {{"peak", a, "--start", "50", "--end", "500"}, "between 100 and 1000"},
+      {{"band", a, "--low", "300", "--high", "500"}, "reaches beyond the spectrum's points"},
+      {{"band", a, "--low", "0", "--high", "500"}, "between 1 and 100000"},
+      {{"band", a, "--low", "550.2", "--high", "550.8"}, "fewer than 2 points"},
+      {{"band", a, "--low", "600", "--high", "500"}, "below its high end"},
   };
   for (const auto& [args, message] : refused) {
     const CliRun run = Cli(args);
@@ -138,6 +145,41 @@ TEST_F(CurveCommands, RefusalsAreOneLineErrors) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   }
   EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// A Gaussian band of height 3 at 550 nm with sigma 20 nm on a line rising from 0.1 to 0.4
+// over 400..700 nm: with the baseline subtracted the band's own measures come out, without
+// it the line's area 75 joins the band's.
+TEST_F(CurveCommands, BandMeasuresWithAndWithoutBaseline) {
+  const CSpectrum sloped = MakeSpectrum(400.0f, 1.0f, 301, [](float x) {
+    return 3.0f * std::exp(-(x - 550.0f) * (x - 550.0f) / 800.0f) + 0.1f + 0.001f * (x - 400.0f);
+  });
+  const std::string file = dir.Path("sloped.abs.txt");
+  ASSERT_TRUE(WriteSpectrumFile(sloped, file).ok);
+  const double area = 3.0 * 20.0 * std::sqrt(2.0 * std::numbers::pi);
+  const double width = 2.0 * std::sqrt(2.0 * std::numbers::ln2) * 20.0;
+
+  const nlohmann::json band =
+      Parse(Cli({"band", file, "--low", "400", "--high", "700", "--baseline"}));
+  EXPECT_EQ(band.value("points", 0), 301);
+  EXPECT_TRUE(FuzzyCompare(band["baseline"].value("low", 0.0), 0.1, 1e-4));
+  EXPECT_TRUE(FuzzyCompare(band["baseline"].value("high", 0.0), 0.4, 1e-4));
+  EXPECT_TRUE(FuzzyCompare(band.value("maximum", 0.0), 3.0, 1e-4));
+  EXPECT_EQ(band.value("maximum_at", 0.0), 550.0);
+  EXPECT_TRUE(FuzzyCompare(band["fwhm"].value("nm", 0.0), width, 1e-3));
+  EXPECT_TRUE(FuzzyCompare(band["fwhm"].value("left", 0.0), 550.0 - width / 2.0, 1e-4));
+  EXPECT_TRUE(FuzzyCompare(band["fwhm"].value("right", 0.0), 550.0 + width / 2.0, 1e-4));
+  EXPECT_TRUE(FuzzyCompare(band.value("centroid", 0.0), 550.0, 1e-4));
+  EXPECT_TRUE(FuzzyCompare(band.value("area_nm", 0.0), area, 1e-3));
+
+  const nlohmann::json kept = Parse(Cli({"band", file, "--low", "400", "--high", "700"}));
+  EXPECT_TRUE(kept["baseline"].is_null());
+  EXPECT_TRUE(FuzzyCompare(kept.value("area_nm", 0.0), area + 75.0, 1e-3));
+  EXPECT_GT(kept.value("area_wavenumber", 0.0), band.value("area_wavenumber", 0.0));
+
+  // From 560 nm on the band never falls to half its maximum on its short side.
+  const nlohmann::json half = Parse(Cli({"band", file, "--low", "560", "--high", "700"}));
+  EXPECT_TRUE(half["fwhm"].is_null());
 }
 
 } // namespace
