@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,8 +28,12 @@ BandResultDlgView::BandResultDlgView(CBandResultDlg& dlg, Prompts& prompts, QWid
   for (const std::string& line : dlg.m_lines) {
     widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line)));
   }
-  const int lines = static_cast<int>(dlg.m_lines.size()) + 1;
-  text->setMinimumSize(widest + 4 * metrics.averageCharWidth(), lines * metrics.lineSpacing());
+  // Every line in view, no more: the text's own margins and frame around them.
+  const int margins =
+      2 * (static_cast<int>(text->document()->documentMargin()) + text->frameWidth());
+  const int lines = static_cast<int>(dlg.m_lines.size());
+  text->setMinimumWidth(widest + margins + 2 * metrics.averageCharWidth());
+  text->setFixedHeight(lines * metrics.lineSpacing() + margins + metrics.descent());
 
   auto* box = new QDialogButtonBox(this);
   QPushButton* copy = box->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);

@@ -13,6 +13,7 @@
 #include "ui/CommandTable.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <tuple>
 
 namespace lumivex {
@@ -34,6 +35,15 @@ struct SingleSelection {
   bool several = false;
   CSpectrum* spectrum = nullptr;
 };
+
+// The name a measurement is headed by: the spectrum's own, else its file's name without the
+// folder, as the graph's readout names it.
+std::string ShownName(const CSpectrum& spectrum) {
+  if (!spectrum.m_name.empty()) {
+    return spectrum.m_name;
+  }
+  return std::filesystem::path(spectrum.m_filePath).filename().string();
+}
 
 SingleSelection SelectedSpectrum(CommandContext& context) {
   const std::vector<int> selection = context.Selection();
@@ -92,7 +102,7 @@ void CViewCommands::OnMeasureBand(std::optional<std::pair<float, float>> range) 
   }
   const CSpectrum& spectrum = *selected.spectrum;
   CBandDlg& dlg = m_band;
-  dlg.m_name = spectrum.m_name;
+  dlg.m_name = ShownName(spectrum);
   if (range) {
     std::tie(dlg.m_low, dlg.m_high) = *range;
   } else if (!(dlg.m_low < dlg.m_high)) {
@@ -115,7 +125,7 @@ void CViewCommands::OnMeasureBand(std::optional<std::pair<float, float>> range) 
     return;
   }
   CBandResultDlg shown;
-  shown.m_lines = BandText(*result.measurement, spectrum.m_name);
+  shown.m_lines = BandText(*result.measurement, dlg.m_name);
   m_context.prompts.RunDialog(shown);
 }
 

@@ -291,6 +291,22 @@ TEST_F(ViewCommandsTest, MeasureBandShowsItsMeasuresAndCopiesThem) {
     EXPECT_TRUE(prompts.messages.empty());
   }
   EXPECT_EQ(prompts.copied.size(), std::size(cases));
+
+  // A spectrum read from a file without a name of its own goes by the file's name.
+  CSpectrum& unnamed = *frame.m_pData->At(0);
+  unnamed.m_name.clear();
+  unnamed.m_filePath = (fs::path("spectra") / "dye.abs.txt").string();
+  prompts.classScripts["CBandDlg"].push_back([](CDialogModel& model) {
+    EXPECT_EQ(dynamic_cast<CBandDlg&>(model).m_name, "dye.abs.txt");
+    return kResultOk;
+  });
+  prompts.classScripts["CBandResultDlg"].push_back([](CDialogModel& model) {
+    EXPECT_EQ(dynamic_cast<CBandResultDlg&>(model).m_lines.front(),
+              "Band of dye.abs.txt: 420 to 580 nm, 161 points");
+    return kResultOk;
+  });
+  frame.Execute(kIdMeasureBand);
+  EXPECT_EQ(prompts.dialogsRun.back(), "CBandResultDlg");
 }
 
 TEST_F(ViewCommandsTest, MeasureBandTellsWhatDoesNotFit) {
