@@ -158,6 +158,13 @@ std::string CProfileFile::GetString(std::string_view section, std::string_view k
   return CutTo(value, bufferSize - 1);
 }
 
+std::string ValueAsWritten(std::string_view value) {
+  if (Unquote(value).size() == value.size()) {
+    return std::string(value);
+  }
+  return '"' + std::string(value) + '"';
+}
+
 int CProfileFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
   const std::string* line = FindLine(section, key);
   std::string_view name;

@@ -110,6 +110,11 @@ private:
   std::map<std::string, Entry> m_entries;
 };
 
+/// A value as it must be written after "key = " to read back unchanged: reading takes off
+/// one pair of matching quotes around a value, so a value that itself begins and ends with
+/// the same quote gets one more pair of double quotes; any other value stays as it is.
+[[nodiscard]] std::string ValueAsWritten(std::string_view value);
+
 /// GetPrivateProfileString through the shared cache.
 [[nodiscard]] std::string ProfileString(const std::string& path, std::string_view section,
                                         std::string_view key, std::string_view defaultValue,

@@ -197,7 +197,7 @@ void WriteRecord(std::string& out, int number, const DatabaseRecord& record) {
     }
     out += entry.key;
     out += " = ";
-    out += entry.value;
+    out += ValueAsWritten(entry.value);
     out += '\n';
   }
   out += '\n';

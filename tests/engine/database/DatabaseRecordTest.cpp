@@ -489,5 +489,18 @@ TEST_F(DatabaseFrameTest, LongFileValuesAreCutWhenLocated) {
   EXPECT_EQ(Load(db, 3).lsFile, record.lsFile);
 }
 
+// Reading takes one pair of quotes off a value: values that begin and end with a quote
+// are written so that they read back as they were, whatever their quotes.
+TEST(DatabaseRecordValues, QuotedValuesReadBackUnchanged) {
+  for (const std::string value : {"'", "''", "'''''", "\"x\"", "'a' and 'b'", "\"'\"", "plain"}) {
+    DatabaseRecord record;
+    record.absName = "Quinine";
+    record.absDate = value;
+    std::string text = "[Spectra]\nNumber = 1\n\n";
+    WriteRecord(text, 1, record);
+    EXPECT_EQ(ReadRecord(CProfileFile::Parse(text), 1).absDate, value) << value;
+  }
+}
+
 } // namespace
 } // namespace lumivex
