@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev libcsv-dev
   clang-format
   fonts-urw-base35 xvfb xauth
+  poppler-utils
 )
 
 missing=()

@@ -19,6 +19,7 @@ int RunCli(const std::vector<std::string>& args, std::string& out, std::string& 
   AddEditCommand(line);
   AddConvertCommand(line);
   AddImportCommand(line);
+  AddExportCommand(line);
   return line.Run(args, out, err);
 }
 

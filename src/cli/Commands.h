@@ -33,6 +33,8 @@ void AddConvertCommand(CommandLine& line);
 /// import: delimited text and JCAMP-DX files into spectrum files through the common import
 /// step.
 void AddImportCommand(CommandLine& line);
+/// export: spectra as a CSV table.
+void AddExportCommand(CommandLine& line);
 
 /// What info tells of a spectrum: path, kind, points, range, step, direction, peak, area.
 [[nodiscard]] Json SpectrumInfo(CSpectrum& spectrum);

@@ -1,8 +1,11 @@
 #include "Commands.h"
 
 #include "GraphImage.h"
+#include "core/AtomicFile.h"
+#include "core/Bitmap.h"
 #include "core/OpenDataFile.h"
 #include "core/Units.h"
+#include "ui/GraphPainter.h"
 
 #include <QGuiApplication>
 
@@ -37,15 +40,20 @@ void EnsureGuiApplication() {
   (void)application;
 }
 
-bool EndsWithBmp(const std::string& path) {
-  if (path.size() < 4) {
-    return false;
-  }
-  std::string suffix = path.substr(path.size() - 4);
-  for (char& c : suffix) {
+enum class PlotFormat { Png, Bmp, Svg, Pdf };
+
+// The picture's format from the name's ending; PNG unless it is .bmp, .svg or .pdf.
+PlotFormat FormatOf(std::string path) {
+  for (char& c : path) {
     c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   }
-  return suffix == ".bmp";
+  if (path.ends_with(".bmp")) {
+    return PlotFormat::Bmp;
+  }
+  if (path.ends_with(".svg")) {
+    return PlotFormat::Svg;
+  }
+  return path.ends_with(".pdf") ? PlotFormat::Pdf : PlotFormat::Png;
 }
 
 struct PlotOptions {
@@ -54,6 +62,7 @@ struct PlotOptions {
   int unit = 0;
   int width = 1000;
   int height = 600;
+  int scale = 1;
   std::string title;
   CLI::Option* titleOption = nullptr;
 };
@@ -71,21 +80,35 @@ Json Plot(const PlotOptions& options) {
     data.m_title = options.title;
   }
 
-  EnsureGuiApplication();
-  const QImage image = gui::RenderGraphImage(data, {options.width, options.height});
-  if (EndsWithBmp(options.out)) {
-    const FileStatus written = WriteBmp(options.out, gui::ToRgbImage(image));
-    if (!written.ok) {
-      throw CliError(OneLine(written.message));
+  const PlotFormat format = FormatOf(options.out);
+  const QSize size(options.width, options.height);
+  std::string contents;
+  if (format == PlotFormat::Svg) {
+    contents = GraphSvg(data, {options.width, options.height}, false);
+  } else {
+    EnsureGuiApplication();
+    if (format == PlotFormat::Bmp) {
+      std::string problem;
+      contents =
+          BmpBytes(gui::ToRgbImage(gui::ScaledGraphImage(data, size, options.scale)), problem);
+    } else if (format == PlotFormat::Pdf) {
+      contents = gui::GraphPdf(data, size).toStdString();
+    } else {
+      contents = gui::GraphPng(data, size, options.scale).toStdString();
     }
-  } else if (!image.save(QString::fromStdString(options.out))) {
-    throw CliError("Cannot write " + options.out + ": unknown image type or unwritable path");
+  }
+  if (contents.empty()) {
+    throw CliError("Cannot write " + options.out + ": the picture could not be drawn");
+  }
+  if (const FileStatus written = WriteFileAtomically(options.out, contents); !written.ok) {
+    throw CliError(OneLine(written.message));
   }
 
   Json answer;
   answer["out"] = options.out;
   answer["width"] = options.width;
   answer["height"] = options.height;
+  answer["scale"] = options.scale;
   answer["unit"] = options.unit;
   answer["files"] = options.files;
   answer["x_min_nm"] = data.m_xMin;
@@ -97,18 +120,23 @@ Json Plot(const PlotOptions& options) {
 
 void AddPlotCommand(CommandLine& line) {
   auto options = std::make_shared<PlotOptions>();
-  CLI::App& command = line.Add(nullptr, "plot", "the Spectra Display as PNG or BMP");
+  CLI::App& command = line.Add(nullptr, "plot", "the Spectra Display as PNG, BMP, SVG or PDF");
   line.SetRun(command, [options] { return Plot(*options); });
   command.add_option("FILE", options->files, "spectrum files, opened as the program opens them")
       ->required()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  command.add_option("--out", options->out, "the picture to write: .bmp, else PNG")->required();
+  command.add_option("--out", options->out, "the picture to write: .svg, .pdf, .bmp, else PNG")
+      ->required();
   command.add_option("--unit", options->unit, "the x unit code (default 0, nm)")
       ->check(CLI::Range(0, kXUnitCount - 1));
   command.add_option("--width", options->width, "pixels (default 1000)")
       ->check(CLI::Range(16, 10000));
   command.add_option("--height", options->height, "pixels (default 600)")
       ->check(CLI::Range(16, 10000));
+  command
+      .add_option("--scale", options->scale,
+                  "pixels per window pixel of a PNG or BMP picture, 1 to 4 (default 1)")
+      ->check(CLI::Range(1, 4));
   options->titleOption = command.add_option("--title", options->title, "the graph title");
 }
 

@@ -17,6 +17,7 @@
 #include "UsernameView.h"
 #include "WizChooseView.h"
 #include "WizardView.h"
+#include "commands/ExportCommands.h"
 #include "curves/BandDlg.h"
 #include "curves/CurveDialogs.h"
 #include "curves/DataListDlg.h"
@@ -59,6 +60,10 @@ using CurvesViews =
                ViewLink<CBlackbodyDlg, FormDlgView>, ViewLink<CAddSubtractSpectra, FormDlgView>,
                ViewLink<CMathDlg, FormDlgView>, ViewLink<CCreateSpectra, CreateSpectraView>>;
 
+// The choices of the export commands: plain forms.
+using ExportViews =
+    std::tuple<ViewLink<CExportSpectraDlg, FormDlgView>, ViewLink<CPictureScaleDlg, FormDlgView>>;
+
 template <typename... Links> DialogViewRegistry Registered(std::tuple<Links...> /*links*/) {
   DialogViewRegistry registry;
   (registry.Register(Links{}), ...);
@@ -69,7 +74,7 @@ template <typename... Links> DialogViewRegistry Registered(std::tuple<Links...> 
 
 const DialogViewRegistry& DialogViewRegistry::Program() {
   static const DialogViewRegistry registry =
-      Registered(std::tuple_cat(ProgramViews{}, CurvesViews{}));
+      Registered(std::tuple_cat(ProgramViews{}, CurvesViews{}, ExportViews{}));
   return registry;
 }
 

@@ -2,16 +2,21 @@
 
 #include "DatabaseView.h"
 #include "FileListView.h"
+#include "GraphImage.h"
 #include "GraphView.h"
 #include "QtPrompts.h"
 #include "ToolbarIcons.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
+#include "ui/GraphPainter.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,8 +25,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
 namespace lumivex::gui {
@@ -62,6 +69,20 @@ QRect ToQRect(const CRect& rect) {
   return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
+// The local files among dragged items, as the engine names paths.
+std::vector<std::string> LocalFiles(const QMimeData* mime) {
+  std::vector<std::string> paths;
+  if (mime == nullptr) {
+    return paths;
+  }
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) {
+      paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+  }
+  return paths;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
@@ -75,6 +96,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
       QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
   setCentralWidget(m_mdi);
   m_mdi->viewport()->installEventFilter(this);
+  setAcceptDrops(true);
   BuildActions();
   BuildMenus();
   BuildToolBar();
@@ -272,6 +294,44 @@ CSize MainWindow::GraphClientSize() const {
 
 bool MainWindow::SaveGraphImage(const std::string& path) {
   return m_graph != nullptr && m_graph->SaveImage(QFile::decodeName(path.c_str()));
+}
+
+std::string MainWindow::GraphPicture(PictureFormat format, int scale) {
+  if (m_graph == nullptr) {
+    return {};
+  }
+  const QByteArray bytes = format == PictureFormat::Png
+                               ? GraphPng(*m_frame.m_pData, m_graph->size(), scale)
+                               : GraphPdf(*m_frame.m_pData, m_graph->size());
+  return bytes.toStdString();
+}
+
+void MainWindow::CopyGraph() {
+  if (m_graph == nullptr) {
+    return;
+  }
+  auto* mime = new QMimeData;
+  mime->setImageData(m_graph->Picture());
+  const QSize size = m_graph->size();
+  mime->setData(
+      QStringLiteral("image/svg+xml"),
+      QByteArray::fromStdString(GraphSvg(*m_frame.m_pData, {size.width(), size.height()}, false)));
+  QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).empty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = LocalFiles(event->mimeData());
+  if (paths.empty()) {
+    return;
+  }
+  event->acceptProposedAction();
+  m_frame.m_workspace.OpenDroppedFiles(paths);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

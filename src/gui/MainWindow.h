@@ -47,6 +47,9 @@ public:
 protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  /// Files dragged over the window are offered to Open Data File and Open Database.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void CreateChildWindows() override;
@@ -58,6 +61,8 @@ private:
   [[nodiscard]] CSize ClientSize() const override;
   [[nodiscard]] CSize GraphClientSize() const override;
   bool SaveGraphImage(const std::string& path) override;
+  [[nodiscard]] std::string GraphPicture(PictureFormat format, int scale) override;
+  void CopyGraph() override;
 
   void BuildActions();
   void BuildMenus();

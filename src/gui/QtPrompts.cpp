@@ -113,28 +113,49 @@ int QtPrompts::Message(const std::string& text, const std::string& caption, Mess
   return kResultOk;
 }
 
-std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogRequest& request, bool save) {
+std::vector<std::string> QtPrompts::RunFileDialog(const FileDialogRequest& request, bool save,
+                                                  bool several) {
   QFileDialog dialog(&m_parent, QString::fromStdString(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(save      ? QFileDialog::AnyFile
+                     : several ? QFileDialog::ExistingFiles
+                               : QFileDialog::ExistingFile);
   dialog.setNameFilter(QtFileFilter(request.filter));
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
   if (!request.initialName.empty()) {
     dialog.selectFile(QString::fromStdString(request.initialName));
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    return std::nullopt;
+  std::vector<std::string> chosen;
+  if (dialog.exec() == QDialog::Accepted) {
+    for (const QString& file : dialog.selectedFiles()) {
+      chosen.push_back(QFile::encodeName(file).toStdString());
+    }
   }
-  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+  return chosen;
 }
 
+namespace {
+
+std::optional<std::string> First(std::vector<std::string> files) {
+  if (files.empty()) {
+    return std::nullopt;
+  }
+  return std::move(files.front());
+}
+
+} // namespace
+
 std::optional<std::string> QtPrompts::OpenFile(const FileDialogRequest& request) {
-  return RunFileDialog(request, false);
+  return First(RunFileDialog(request, false, false));
+}
+
+std::vector<std::string> QtPrompts::OpenFiles(const FileDialogRequest& request) {
+  return RunFileDialog(request, false, true);
 }
 
 std::optional<std::string> QtPrompts::SaveFile(const FileDialogRequest& request) {
-  return RunFileDialog(request, true);
+  return First(RunFileDialog(request, true, false));
 }
 
 int QtPrompts::RunDialog(CDialogModel& dialog) {

@@ -27,6 +27,7 @@ public:
   int Message(const std::string& text, const std::string& caption, MessageButtons buttons,
               MessageIcon icon) override;
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+  std::vector<std::string> OpenFiles(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
   int RunDialog(CDialogModel& dialog) override;
   std::unique_ptr<PrintJob> PrintDialog(const PrintDialogRequest& request) override;
@@ -38,7 +39,8 @@ public:
   void CopyText(const std::string& text) override;
 
 private:
-  std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);
+  /// The files chosen in a file dialog: one to save, one or (with `several`) more to open.
+  std::vector<std::string> RunFileDialog(const FileDialogRequest& request, bool save, bool several);
   HelpViewer& Viewer();
 
   QWidget& m_parent;

@@ -102,6 +102,50 @@ TEST_F(PlotCommand, PlotDrawsTheOpenedSpectraInTheirColours) {
   EXPECT_EQ(TempDir::Read(png).substr(1, 3), "PNG");
 }
 
+// Each ending gives its format; --scale multiplies a bitmap's pixels.
+TEST_F(PlotCommand, PlotWritesTheFormatItsNameEndsWith) {
+  const std::string absorption =
+      m_dir.Write("dye.abs.txt", FormatSpectrumText(MakeSpectrum(400.0f, 10.0f, 31, AbsorbanceAt)));
+  const std::pair<const char*, const char*> cases[] = {{"graph.svg", "<?xml"},
+                                                       {"graph.pdf", "%PDF-"},
+                                                       {"graph.PNG", "\x89PNG"},
+                                                       {"graph.bmp", "BM"}};
+  for (const auto& [name, start] : cases) {
+    const std::string out = m_dir.Path(name);
+    ASSERT_EQ(Run({"plot", absorption, "--out", out, "--width", "300", "--height", "200", "--scale",
+                   "2"}),
+              0)
+        << m_err;
+    EXPECT_TRUE(TempDir::Read(out).starts_with(start)) << name;
+  }
+  EXPECT_EQ(ReadBmp24(TempDir::Read(m_dir.Path("graph.bmp"))).width, 600);
+  EXPECT_NE(TempDir::Read(m_dir.Path("graph.svg")).find("width=\"300\" height=\"200\""),
+            std::string::npos);
+  EXPECT_TRUE(IsOneLineError(
+      Run({"plot", absorption, "--out", m_dir.Path("x.png"), "--scale", "5"}), m_out, m_err));
+}
+
+TEST_F(PlotCommand, ExportWritesTheSpectraAsCsvOrNothing) {
+  const std::string absorption = WriteAbsorption();
+  const std::string emission = WriteEmission();
+  const std::string out = m_dir.Path("spectra.csv");
+  ASSERT_EQ(Run({"export", absorption, emission, "--unit", "1", "--out", out}), 0) << m_err;
+  const std::vector<std::string> lines = Lines(TempDir::Read(out));
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "Wavenumber (cm^-1),anthracene_abs.txt,perylene_ems.txt\r");
+  // 300 to 700 nm on the absorption's 10 nm grid.
+  EXPECT_EQ(lines.size(), 42u);
+  EXPECT_EQ(JsonValue(m_out, "layout"), "columns");
+
+  ASSERT_EQ(Run({"export", emission, "--tidy", "--out", out}), 0) << m_err;
+  EXPECT_EQ(Lines(TempDir::Read(out)).size(), 42u);
+  EXPECT_TRUE(TempDir::Read(out).starts_with("spectrum,Wavelength(nm),y\r\nperylene_ems.txt,300,"));
+
+  const std::string unwritable = m_dir.Path("no/such/folder/x.csv");
+  EXPECT_TRUE(IsOneLineError(Run({"export", absorption, "--out", unwritable}), m_out, m_err));
+  EXPECT_NE(m_err.find(unwritable), std::string::npos) << m_err;
+}
+
 TEST_F(PlotCommand, PlotRefusesWhatTheProgramRefuses) {
   const std::string absorption =
       m_dir.Write("dye.abs.txt", FormatSpectrumText(MakeSpectrum(400.0f, 10.0f, 31, AbsorbanceAt)));

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumivex::test {
@@ -78,6 +79,9 @@ public:
 
   std::deque<int> messageAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
+  /// Answers of the dialog of several files; when none is left it answers as the dialog of
+  /// one file, from `fileAnswers`.
+  std::deque<std::vector<std::string>> severalFileAnswers;
   std::deque<DialogScript> dialogScripts;
   /// Scripts for the dialogs of one class name, taken before `dialogScripts`: a command's own
   /// dialog can be scripted apart from the dialogs it leads to (a user name, say).
@@ -107,6 +111,13 @@ public:
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
     return Next(fileAnswers, std::optional<std::string>());
+  }
+  std::vector<std::string> OpenFiles(const FileDialogRequest& request) override {
+    if (severalFileAnswers.empty()) {
+      return Prompts::OpenFiles(request);
+    }
+    fileDialogs.push_back(request);
+    return Next(severalFileAnswers, std::vector<std::string>());
   }
   std::optional<std::string> SaveFile(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
@@ -170,6 +181,10 @@ public:
   CSize graphSize{500, 300};
   bool failImageSave = false;
   std::vector<std::string> savedImages; ///< every picture path asked for, in order
+  /// Every picture asked for (format and scale), in order; none is made when `failPicture`.
+  std::vector<std::pair<PictureFormat, int>> pictures;
+  bool failPicture = false;
+  int graphCopies = 0;
 
   void CreateChildWindows() override { ++created; }
   void ArrangeWindows() override { ++arranged; }
@@ -189,6 +204,15 @@ public:
     file << "BM";
     return static_cast<bool>(file);
   }
+  /// A stand-in file's bytes: "PNG <scale>" or "PDF".
+  [[nodiscard]] std::string GraphPicture(PictureFormat format, int scale) override {
+    pictures.emplace_back(format, scale);
+    if (failPicture) {
+      return {};
+    }
+    return format == PictureFormat::Png ? "PNG " + std::to_string(scale) : "PDF";
+  }
+  void CopyGraph() override { ++graphCopies; }
 };
 
 } // namespace lumivex::test

@@ -40,6 +40,10 @@ void OpenDatabase(CommandContext& context, std::optional<MasterDatabase> master)
     }
     path = *chosen;
   }
+  OpenDatabaseFile(context, path);
+}
+
+void OpenDatabaseFile(CommandContext& context, const std::string& path) {
   const BusyScope busy(context.prompts);
   CDatabaseSession& database = context.database;
   database.Open(path);

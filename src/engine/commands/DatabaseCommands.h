@@ -3,6 +3,7 @@
 #include "database/DatabaseRecord.h"
 
 #include <optional>
+#include <string>
 
 namespace lumivex {
 
@@ -17,6 +18,9 @@ void RegisterDatabaseCommands(CCommandRegistry& registry, CommandContext& contex
 /// cancelling keeps the current database. The database list window is filled from the new
 /// database.
 void OpenDatabase(CommandContext& context, std::optional<MasterDatabase> master);
+/// Opens the database file at `path` as the current database and fills the database list
+/// window from it.
+void OpenDatabaseFile(CommandContext& context, const std::string& path);
 /// Add Record to Database: choose a new or an existing database, then fill the Database
 /// Entry Wizard once per record; each record is appended with its files copied beside the
 /// database, until the user cancels or wants no further record.

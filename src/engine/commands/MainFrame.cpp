@@ -2,6 +2,7 @@
 
 #include "commands/CurvesCommands.h"
 #include "commands/DatabaseCommands.h"
+#include "commands/ExportCommands.h"
 #include "commands/GraphCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/ModuleCommands.h"
@@ -25,6 +26,7 @@ CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
   m_output.Register(m_commands);
   RegisterHelpCommands(m_commands, m_context);
   RegisterCurvesCommands(m_commands, m_context);
+  RegisterExportCommands(m_commands, m_context);
   m_view.Register(m_commands);
 }
 

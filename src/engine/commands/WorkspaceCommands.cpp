@@ -2,8 +2,12 @@
 
 #include "commands/CommandContext.h"
 #include "commands/CommandRegistry.h"
+#include "commands/DatabaseCommands.h"
 #include "commands/GraphCommands.h"
 #include "ui/CommandIds.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace lumivex {
 
@@ -15,6 +19,23 @@ constexpr const char* kOpenDataFileInfo =
 constexpr const char* kOpenDataFileFilter =
     "Text files (*.txt) | *.txt|Emission files (*.ems.txt)|*.ems.txt | Absorption files "
     "(*.abs.txt) | *.abs.txt | Light Source files (*.els.txt) | *.els.txt|All files (*.*)|*.*||";
+
+constexpr const char* kDropRefused =
+    "Only spectrum files (*.abs.txt, *.ems.txt, *.els.txt) and databases (*.db) can be opened; "
+    "these files were not:";
+
+enum class DroppedFile { Spectrum, Database, Other };
+
+DroppedFile DroppedFileKind(std::string path) {
+  std::transform(path.begin(), path.end(), path.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const char* ending : {".abs.txt", ".ems.txt", ".els.txt"}) {
+    if (path.ends_with(ending)) {
+      return DroppedFile::Spectrum;
+    }
+  }
+  return path.ends_with(".db") ? DroppedFile::Database : DroppedFile::Other;
+}
 
 } // namespace
 
@@ -61,11 +82,31 @@ void CWorkspaceCommands::OnOpenDataFile() {
   dialog.filter = kOpenDataFileFilter;
   dialog.defaultExtension = "txt";
   dialog.promptOverwrite = true;
-  const std::optional<std::string> chosen = m_context.prompts.OpenFile(dialog);
-  if (!chosen || *chosen == "*.txt") {
-    return;
+  for (const std::string& chosen : m_context.prompts.OpenFiles(dialog)) {
+    if (chosen != "*.txt") {
+      Open(chosen, nullptr);
+    }
   }
-  Open(*chosen, nullptr);
+}
+
+void CWorkspaceCommands::OpenDroppedFiles(const std::vector<std::string>& paths) {
+  std::string refused;
+  for (const std::string& path : paths) {
+    switch (DroppedFileKind(path)) {
+    case DroppedFile::Spectrum:
+      Open(path, nullptr);
+      break;
+    case DroppedFile::Database:
+      OpenDatabaseFile(m_context, path);
+      break;
+    case DroppedFile::Other:
+      refused += "\n" + path;
+      break;
+    }
+  }
+  if (!refused.empty()) {
+    m_context.Tell(kDropRefused + refused, MessageIcon::Warning);
+  }
 }
 
 void CWorkspaceCommands::OpenRecordSpectrum(int record, RecordSection section) {

@@ -4,6 +4,7 @@
 #include "database/DatabaseRecord.h"
 
 #include <string>
+#include <vector>
 
 namespace lumivex {
 
@@ -22,8 +23,13 @@ public:
   void OnFileNew();
   /// Close Selected Files, then Reset Graph.
   void OnCloseSelectedFiles();
-  /// Open Data File: the format note, then a spectrum file the user chooses.
+  /// Open Data File: the format note, then the spectrum files the user chooses, each opened
+  /// in turn.
   void OnOpenDataFile();
+  /// Files dropped on the program: each spectrum file (.abs.txt, .ems.txt, .els.txt) opens
+  /// as Open Data File opens it, a database (.db) becomes the current database, and every
+  /// other file is refused; one message at the end names the refused files.
+  void OpenDroppedFiles(const std::vector<std::string>& paths);
   /// Opens the spectrum file that a record of the current database names in a section, with
   /// the record's values.
   void OpenRecordSpectrum(int record, RecordSection section);

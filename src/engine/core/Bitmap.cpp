@@ -25,21 +25,25 @@ void PutU32(std::string& out, std::uint32_t value) {
 
 } // namespace
 
-FileStatus WriteBmp(const std::string& path, const RgbImage& image) {
+std::string BmpBytes(const RgbImage& image, std::string& problem) {
+  problem.clear();
   if (image.width <= 0 || image.height <= 0) {
-    return {false, "Cannot write " + path + ": the picture has no pixels"};
+    problem = "the picture has no pixels";
+    return {};
   }
   const std::uint64_t width = static_cast<std::uint64_t>(image.width);
   const std::uint64_t height = static_cast<std::uint64_t>(image.height);
   if (image.pixels.size() != width * height) {
-    return {false, "Cannot write " + path + ": the picture's pixel count does not match its size"};
+    problem = "the picture's pixel count does not match its size";
+    return {};
   }
   // Each row holds three bytes a pixel, padded to a multiple of four bytes.
   const std::uint64_t rowSize = (width * 3 + 3) / 4 * 4;
   const std::uint64_t imageSize = rowSize * height;
   const std::uint64_t fileSize = kFileHeaderSize + kInfoHeaderSize + imageSize;
   if (fileSize > std::numeric_limits<std::uint32_t>::max()) {
-    return {false, "Cannot write " + path + ": the picture is too large for a bitmap file"};
+    problem = "the picture is too large for a bitmap file";
+    return {};
   }
 
   std::string out;
@@ -73,7 +77,16 @@ FileStatus WriteBmp(const std::string& path, const RgbImage& image) {
     }
     out.append(padding, '\0');
   }
-  return WriteFileAtomically(path, out);
+  return out;
+}
+
+FileStatus WriteBmp(const std::string& path, const RgbImage& image) {
+  std::string problem;
+  const std::string bytes = BmpBytes(image, problem);
+  if (!problem.empty()) {
+    return {false, "Cannot write " + path + ": " + problem};
+  }
+  return WriteFileAtomically(path, bytes);
 }
 
 } // namespace lumivex

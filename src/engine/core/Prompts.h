@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lumivex {
 
@@ -90,6 +92,12 @@ public:
                       MessageIcon icon) = 0;
   /// A file-open dialog; nothing when cancelled.
   virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+  /// A file-open dialog in which several files may be chosen at once; none when cancelled.
+  /// Without a dialog of its own it is the dialog of one file.
+  virtual std::vector<std::string> OpenFiles(const FileDialogRequest& request) {
+    std::optional<std::string> chosen = OpenFile(request);
+    return chosen ? std::vector<std::string>{std::move(*chosen)} : std::vector<std::string>{};
+  }
   /// A file-save dialog; nothing when cancelled.
   virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
   /// Runs a modal dialog over the model and returns the button that closed it

@@ -13,7 +13,10 @@ enum CommandId : int {
   kIdOpenMasterMolecule = 42855,
   kIdOpenMasterSolar = 42856,
   kIdAddRecord = 42839,
+  kIdExportSpectra = 42920,
+  kIdExportGraph = 42921,
   kIdPrint = 57607,
+  kIdCopyGraph = 57634,
   kIdExit = 57665,
 
   kIdEnergyTransferSimulation = 42799,

@@ -31,6 +31,13 @@ const std::vector<CommandInfo>& Commands() {
        "Open Master Solar Database\nMaster Solar Database", true},
       {kIdAddRecord, "&Add Record to Database",
        "Create a new record in a new or old database\nAdd Record to Database", true},
+      {kIdExportSpectra, "&Export Spectra...",
+       "Write the selected spectra as a CSV table\nExport Spectra", true},
+      {kIdExportGraph, "Export &Graph...",
+       "Write the Spectra Display as a PNG picture, an SVG drawing or a PDF page\nExport Graph",
+       true},
+      {kIdCopyGraph, "&Copy Graph\tCtrl+C", "Copy the Spectra Display to the clipboard\nCopy Graph",
+       true},
       {kIdPrint, "&Print...\tCtrl+P", "Print current spectra\nPrint Spectra", true},
       {kIdExit, "E&xit", "Quit Lumivex\nExit", true},
 
@@ -105,7 +112,8 @@ const std::vector<MenuInfo>& MenuBar() {
   static const std::vector<MenuInfo> menus{
       {"&File",
        {kIdCloseSelectedFiles, kIdFileNew, kIdOpenDataFile, kIdOpenDatabase, kIdOpenMasterMolecule,
-        kIdOpenMasterSolar, kIdAddRecord, kIdPrint, kIdExit}},
+        kIdOpenMasterSolar, kIdAddRecord, kIdExportSpectra, kIdExportGraph, kIdPrint, kIdExit}},
+      {"&Edit", {kIdCopyGraph}},
       {"&Modules",
        {kIdEnergyTransferSimulation, kIdFluorescenceLifetime, kIdForster, kIdMultipleComponent,
         kIdOscillatorStrength, kIdTransmission}},
@@ -165,6 +173,7 @@ const std::vector<Accelerator>& Accelerators() {
       {"Ctrl+P", kIdPrint},      {"Ctrl+G", kIdSetGraph},           {"Ctrl+L", kIdListData},
       {"Ctrl+R", kIdResetGraph}, {"Ctrl+X", kIdCloseSelectedFiles}, {"Del", kIdCloseSelectedFiles},
       {"F1", kIdHelpContent},    {"Shift+F1", kIdContextHelp},      {"Ctrl+U", kIdAutoScale},
+      {"Ctrl+C", kIdCopyGraph},
   };
   return accelerators;
 }

@@ -6,6 +6,12 @@
 
 namespace lumivex {
 
+/// The formats of a picture of the Spectra Display that only the program can make.
+enum class PictureFormat {
+  Png, ///< a bitmap at a whole multiple of the window's pixels
+  Pdf, ///< one vector page at the window's aspect ratio
+};
+
 /// What the main frame tells its windows. The Qt program implements it; tests record it.
 class CFrameViews {
 public:
@@ -29,6 +35,17 @@ public:
   [[nodiscard]] virtual CSize GraphClientSize() const = 0;
   /// Writes the Spectra Display's client area to a bitmap file; false when none was written.
   virtual bool SaveGraphImage(const std::string& path) = 0;
+  /// The Spectra Display as the bytes of a file of `format`, drawn as the window draws it; a
+  /// PNG has `scale` (1 to 4) times the window's pixels each way. Empty when none was made,
+  /// as always without a window that draws.
+  [[nodiscard]] virtual std::string GraphPicture(PictureFormat format, int scale) {
+    (void)format;
+    (void)scale;
+    return {};
+  }
+  /// Puts the Spectra Display on the clipboard as a picture and as an SVG drawing; without a
+  /// window and a clipboard nothing happens.
+  virtual void CopyGraph() {}
 };
 
 } // namespace lumivex

@@ -1,5 +1,6 @@
 #include "ui/GraphPainter.h"
 
+#include "core/SvgCanvas.h"
 #include "ui/AxisTicks.h"
 
 #include <algorithm>
@@ -752,6 +753,12 @@ GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, 
   }
   DrawLegend(canvas, frame, legend);
   return geometry;
+}
+
+std::string GraphSvg(const CLumivexData& data, CSize client, bool monochrome) {
+  CSvgCanvas canvas(client);
+  DrawGraph(data, canvas, client, monochrome);
+  return canvas.Document();
 }
 
 namespace {

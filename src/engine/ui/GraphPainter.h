@@ -5,6 +5,7 @@
 #include "core/Units.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace lumivex {
@@ -25,6 +26,10 @@ struct GraphGeometry {
 /// changes nothing in the document, and its cost grows with the client size, not with the
 /// points of the spectra.
 GraphGeometry DrawGraph(const CLumivexData& data, Canvas& canvas, CSize client, bool monochrome);
+
+/// The Spectra Display of a window of `client` size as an SVG drawing (DrawGraph on an SVG
+/// canvas): one path element per spectrum curve, text elements for the title and the axes.
+[[nodiscard]] std::string GraphSvg(const CLumivexData& data, CSize client, bool monochrome);
 
 /// The x range (nm) the curves are drawn over: the user's with applied settings, else the
 /// automatic one, as shown snapped to multiples of the partitions when x values are shown

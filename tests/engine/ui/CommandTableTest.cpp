@@ -10,8 +10,9 @@ namespace {
 
 TEST(CommandTable, MenusHoldTheirItemsInOrderWithExactTexts) {
   const auto& menus = MenuBar();
-  ASSERT_EQ(menus.size(), 6u);
-  const std::vector<std::string> titles{"&File", "&Modules", "&Curves", "&View", "&About", "&Help"};
+  ASSERT_EQ(menus.size(), 7u);
+  const std::vector<std::string> titles{"&File", "&Edit",  "&Modules", "&Curves",
+                                        "&View", "&About", "&Help"};
   for (std::size_t i = 0; i < menus.size(); ++i) {
     EXPECT_EQ(menus[i].title, titles[i]);
     for (const int id : menus[i].items) {
@@ -52,6 +53,7 @@ TEST(CommandTable, ToolbarOrderAndKeys) {
   EXPECT_EQ(bound("Del"), kIdCloseSelectedFiles);
   EXPECT_EQ(bound("Ctrl+X"), kIdCloseSelectedFiles);
   EXPECT_EQ(bound("F1"), kIdHelpContent);
+  EXPECT_EQ(bound("Ctrl+C"), kIdCopyGraph);
 }
 
 TEST(CommandTable, OnlyBuiltCommandsAreAvailable) {
