@@ -9,6 +9,7 @@
 #include "FormDlgView.h"
 #include "ForsterDlgView.h"
 #include "GraphSettingDlgView.h"
+#include "ImportDlgView.h"
 #include "MultipleComponentDlgView.h"
 #include "PeakDlgView.h"
 #include "SimulResultDlgView.h"
@@ -24,6 +25,7 @@
 #include "database/StructureDlg.h"
 #include "database/Username.h"
 #include "database/Wizard.h"
+#include "import/ImportDlg.h"
 #include "modules/DipoleDlg.h"
 #include "modules/EnergyTransferDlg.h"
 #include "modules/ForsterDlg.h"
@@ -52,7 +54,7 @@ using ProgramViews =
                ViewLink<CExSimulationDlg, ExSimulationDlgView>,
                ViewLink<CSimulResultDlg, SimulResultDlgView>, ViewLink<CPeakDlg, PeakDlgView>,
                ViewLink<CDataListDlg, DataListDlgView>, ViewLink<CBandDlg, FormDlgView>,
-               ViewLink<CBandResultDlg, BandResultDlgView>>;
+               ViewLink<CImportDlg, ImportDlgView>, ViewLink<CBandResultDlg, BandResultDlgView>>;
 
 // The dialogs of the Curves menu: plain forms, and the pages of Create Spectrum.
 using CurvesViews =

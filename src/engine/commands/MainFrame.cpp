@@ -5,6 +5,7 @@
 #include "commands/ExportCommands.h"
 #include "commands/GraphCommands.h"
 #include "commands/HelpCommands.h"
+#include "commands/ImportCommands.h"
 #include "commands/ModuleCommands.h"
 #include "ui/CommandTable.h"
 
@@ -27,6 +28,7 @@ CMainFrame::CMainFrame(Prompts& prompts, CFrameViews& views)
   RegisterHelpCommands(m_commands, m_context);
   RegisterCurvesCommands(m_commands, m_context);
   RegisterExportCommands(m_commands, m_context);
+  RegisterImportCommands(m_commands, m_context);
   m_view.Register(m_commands);
 }
 

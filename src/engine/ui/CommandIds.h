@@ -15,6 +15,7 @@ enum CommandId : int {
   kIdAddRecord = 42839,
   kIdExportSpectra = 42920,
   kIdExportGraph = 42921,
+  kIdImportSpectra = 42922,
   kIdPrint = 57607,
   kIdCopyGraph = 57634,
   kIdExit = 57665,

@@ -33,6 +33,10 @@ const std::vector<HelpTopic>& HelpTopics() {
        "open load read spectrum file format text data points wavelength nm columns tab blank "
        "extension abs.txt ems.txt els.txt absorption emission light source kind header "
        "refused step evenly spaced ctrl+o file menu"},
+      {kHelpTopicBase + kIdImportSpectra, "import-spectra.html", "Import Spectra",
+       "import csv tsv delimited text comma semicolon tab decimal comma header columns jcamp "
+       "jdx dx instrument spreadsheet wavenumber ev transmittance resample batch apply to all "
+       "file menu"},
       {kHelpTopicBase + kIdAutoScale, "auto-scale.html", "Auto Scale",
        "auto scale fit y range peak maximum ctrl+u view menu"},
       {kHelpTopicBase + kIdResetGraph, "reset-graph.html", "Reset Graph",
@@ -141,6 +145,7 @@ const std::vector<HelpGroup>& HelpGroups() {
        {kHelpTopicBase + kIdCloseSelectedFiles,
         kHelpTopicBase + kIdFileNew,
         kHelpTopicBase + kIdOpenDataFile,
+        kHelpTopicBase + kIdImportSpectra,
         kHelpDatabaseWizard,
         kHelpTopicBase + kIdAutoScale,
         kHelpTopicBase + kIdResetGraph,

@@ -127,6 +127,7 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasATopic) {
       {108639, "add-record.html"},
       {kHelpTopicBase + 32770, "peak-search.html"},
       {kHelpTopicBase + 32771, "measure-band.html"},
+      {kHelpTopicBase + 42922, "import-spectra.html"},
       {kHelpTopicBase + 45805, "list-data.html"},
   };
   for (const auto& [context, file] : expected) {
