@@ -153,6 +153,14 @@ TEST(Importer, CapsThePointsOfAResampledGrid) {
   EXPECT_TRUE(Contains(result.notes, "a step of 0.001 nm would give 100001 points; the step is "
                                      "0.1 nm for 1001 points instead"));
   EXPECT_NEAR(result.spectra.front().spectrum.Interpolate(450.0f), 0.5f, 1e-5f);
+
+  // A range and a finest spacing whose count no integer holds are capped the same way.
+  settings.step = 0.0;
+  const ImportResult vast = ImportSpectra(
+      Table(SourceXUnit::Nanometre, {50.0, 300.7, 2.02e23}, YKind::Absorbance, {1, 2, 3}),
+      settings);
+  ASSERT_TRUE(vast.Ok()) << vast.error.Text();
+  EXPECT_EQ(vast.spectra.front().spectrum.m_points.size(), 1001u);
 }
 
 TEST(Importer, RefusesWhatIsNoOpticalSpectrum) {
