@@ -159,7 +159,7 @@ std::string CProfileFile::GetString(std::string_view section, std::string_view k
 }
 
 std::string ValueAsWritten(std::string_view value) {
-  if (Unquote(value).size() == value.size()) {
+  if (Unquote(value).size() == value.size() && Trim(value).size() == value.size()) {
     return std::string(value);
   }
   return '"' + std::string(value) + '"';
@@ -193,11 +193,12 @@ int CProfileFile::GetInt(std::string_view section, std::string_view key, int def
 void CProfileFile::SetString(std::string_view section, std::string_view key,
                              std::string_view value) {
   const std::string_view eol = m_crlf ? "\r" : "";
+  const std::string written = ValueAsWritten(value);
   const auto found = m_sectionIndex.find(Fold(section));
   if (found == m_sectionIndex.end()) {
     Section added;
     added.header = Joined({"[", section, "]", eol});
-    added.lines.push_back(Joined({key, "=", value, eol}));
+    added.lines.push_back(Joined({key, "=", written, eol}));
     m_sectionIndex.emplace(Fold(section), m_sections.size());
     IndexKeys(added);
     m_sections.push_back(std::move(added));
@@ -209,7 +210,7 @@ void CProfileFile::SetString(std::string_view section, std::string_view key,
     std::string_view existingKey;
     std::string_view existingValue;
     (void)SplitKeyLine(s.lines[line->second], existingKey, existingValue);
-    s.lines[line->second] = Joined({existingKey, "=", value, eol});
+    s.lines[line->second] = Joined({existingKey, "=", written, eol});
     return;
   }
   // After the section's last non-blank line, so the blank line that separates it from the
@@ -219,7 +220,7 @@ void CProfileFile::SetString(std::string_view section, std::string_view key,
     --insertAt;
   }
   s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                 Joined({key, "=", value, eol}));
+                 Joined({key, "=", written, eol}));
   IndexKeys(s);
 }
 

@@ -43,7 +43,8 @@ public:
 
   /// Sets a value as the platform writer does: an existing key's line becomes
   /// "Key=value" in place; a new key goes after the last line of its section; a new
-  /// section goes at the end of the file.
+  /// section goes at the end of the file. The value is written as ValueAsWritten gives it,
+  /// so that reading it back gives the same text.
   void SetString(std::string_view section, std::string_view key, std::string_view value);
   /// Replaces the value of the key that reading finds and keeps the rest of its line as it
   /// stands: the key, the blanks around "=" and the line end. False, changing nothing, when
@@ -111,8 +112,9 @@ private:
 };
 
 /// A value as it must be written after "key = " to read back unchanged: reading takes off
-/// one pair of matching quotes around a value, so a value that itself begins and ends with
-/// the same quote gets one more pair of double quotes; any other value stays as it is.
+/// the blanks around a value and then one pair of matching quotes, so a value that begins
+/// or ends with a blank, or itself begins and ends with the same quote, gets a pair of
+/// double quotes; any other value stays as it is.
 [[nodiscard]] std::string ValueAsWritten(std::string_view value);
 
 /// GetPrivateProfileString through the shared cache.

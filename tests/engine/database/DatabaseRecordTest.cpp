@@ -489,16 +489,21 @@ TEST_F(DatabaseFrameTest, LongFileValuesAreCutWhenLocated) {
   EXPECT_EQ(Load(db, 3).lsFile, record.lsFile);
 }
 
-// Reading takes one pair of quotes off a value: values that begin and end with a quote
-// are written so that they read back as they were, whatever their quotes.
-TEST(DatabaseRecordValues, QuotedValuesReadBackUnchanged) {
-  for (const std::string value : {"'", "''", "'''''", "\"x\"", "'a' and 'b'", "\"'\"", "plain"}) {
+// Reading takes the blanks around a value and one pair of quotes off it: values that
+// begin or end with a blank or a quote are written so that they read back as they were,
+// whether the record is appended or rewritten in place.
+TEST_F(DatabaseFileTest, EdgedValuesReadBackUnchanged) {
+  for (const std::string value : {"'", "''", "'''''", "\"x\"", "'a' and 'b'", "\"'\"", "plain",
+                                  " leading", "trailing ", "\t' '\t"}) {
     DatabaseRecord record;
     record.absName = "Quinine";
     record.absDate = value;
-    std::string text = "[Spectra]\nNumber = 1\n\n";
-    WriteRecord(text, 1, record);
-    EXPECT_EQ(ReadRecord(CProfileFile::Parse(text), 1).absDate, value) << value;
+    record.emsNotes = value;
+    ASSERT_TRUE(AppendRecord(db, true, record).ok);
+    EXPECT_EQ(Load(db, 1), record) << "appended: " << value;
+    record.absName = "Quinine sulfate";
+    ASSERT_TRUE(RewriteRecord(db, 1, record).ok);
+    EXPECT_EQ(Load(db, 1), record) << "rewritten: " << value;
   }
 }
 
