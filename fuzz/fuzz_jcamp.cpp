@@ -4,6 +4,7 @@
 // the first bytes) is written as JCAMP-DX and read back to the same points.
 #include "FuzzCheck.h"
 
+#include "import/Importer.h"
 #include "import/Jcamp.h"
 
 #include <cmath>
@@ -34,7 +35,7 @@ void CheckReading(std::string_view text) {
     const ImportedTable imported = ToImportedTable(table, "input.jdx");
     Require(imported.series.size() == 1 && imported.series[0].y.size() == imported.x.size(),
             "the import step gets one series of the table's length");
-    (void)SpectrumFromJcamp(table, table.kind, "input.jdx");
+    (void)ImportSpectra(imported, ImportSettings{});
   }
 }
 

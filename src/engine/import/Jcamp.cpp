@@ -1,7 +1,5 @@
 #include "import/Jcamp.h"
 
-#include "core/SpectrumFile.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -107,11 +105,6 @@ std::optional<double> LabelNumber(std::string_view value) {
 
 std::string Quoted(std::string_view text) {
   return "'" + std::string(text) + "'";
-}
-
-// Where a message points: "NAME: line N: ".
-std::string At(const std::string& name, int line) {
-  return ImportError{name, line, ""}.Text();
 }
 
 // One value of an ASDF or AFFN data line.
@@ -945,47 +938,6 @@ FileStatus WriteJcampFile(const CSpectrum& spectrum, const std::string& path) {
 bool IsJcampPath(std::string_view path) {
   const std::string extension = Upper(std::filesystem::path(path).extension().string());
   return extension == ".JDX" || extension == ".DX" || extension == ".JCM";
-}
-
-JcampSpectrumResult SpectrumFromJcamp(const JcampTable& table, SpectrumKind kind,
-                                      const std::string& name) {
-  JcampSpectrumResult result;
-  if (SourceXUnitFromText(table.xUnits) != SourceXUnit::Nanometre) {
-    result.message = At(name, table.dataLine) + "x in " +
-                     (table.xUnits.empty() ? std::string("no stated unit") : Quoted(table.xUnits)) +
-                     " cannot be read here; only x in NANOMETERS";
-    return result;
-  }
-  const std::size_t count = table.x.size();
-  if (count < 2) {
-    result.message = At(name, table.dataLine) + "a spectrum needs at least two points";
-    return result;
-  }
-  const double step = (table.x.back() - table.x.front()) / static_cast<double>(count - 1);
-  for (std::size_t i = 1; i < count; ++i) {
-    if (step == 0.0 || std::fabs(table.x[i] - table.x[i - 1] - step) > 1e-3 * std::fabs(step)) {
-      result.message =
-          At(name, table.dataLine) + "the x values are not evenly spaced, as a spectrum's must be";
-      return result;
-    }
-  }
-  CSpectrum& spectrum = result.spectrum;
-  spectrum.m_points.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto x = static_cast<float>(table.x[i]);
-    const auto y = static_cast<float>(table.y[i]);
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-      result.message = At(name, table.dataLine) + "point " + std::to_string(i + 1) +
-                       " lies beyond the single-precision range";
-      return result;
-    }
-    spectrum.m_points[i] = {x, y};
-  }
-  spectrum.m_name = table.title;
-  spectrum.m_kind = kind;
-  SetGridAndPeak(spectrum);
-  result.ok = true;
-  return result;
 }
 
 } // namespace lumivex

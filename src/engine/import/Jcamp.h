@@ -89,19 +89,4 @@ struct JcampReadResult {
 /// Whether a path names a JCAMP-DX file by its extension: .jdx, .dx or .jcm, any case.
 [[nodiscard]] bool IsJcampPath(std::string_view path);
 
-/// The outcome of turning a table into a workspace spectrum.
-struct JcampSpectrumResult {
-  bool ok = false;
-  std::string message;
-  CSpectrum spectrum;
-};
-
-/// A spectrum of `kind` from a table whose x are in nanometres (##XUNITS= NANOMETERS, NM): its
-/// title as the name, the points as single-precision values, grid and peak set as the spectrum
-/// reader sets them. Other x units are refused with a message naming them, as are fewer than two
-/// points and x that are not evenly spaced (steps differing by more than 0.1 % of the step). `name`
-/// names the file in messages.
-[[nodiscard]] JcampSpectrumResult SpectrumFromJcamp(const JcampTable& table, SpectrumKind kind,
-                                                    const std::string& name);
-
 } // namespace lumivex

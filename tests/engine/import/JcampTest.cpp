@@ -1,6 +1,7 @@
 #include "import/Jcamp.h"
 
 #include "TestSupport.h"
+#include "import/Importer.h"
 
 #include <gtest/gtest.h>
 
@@ -317,14 +318,18 @@ TEST_P(JcampRoundTrip, WrittenSpectrumReadsBackToTheSamePoints) {
 
   const JcampTable table = OnlyTable(ReadJcampFile(path));
   EXPECT_EQ(table.kind, SpectrumKind::Emission);
-  const JcampSpectrumResult back = SpectrumFromJcamp(table, table.kind, path);
-  ASSERT_TRUE(back.ok) << back.message;
+  ImportSettings settings;
+  settings.kind = table.kind;
+  const ImportResult imported = ImportSpectra(ToImportedTable(table, path), settings);
+  ASSERT_TRUE(imported.Ok()) << imported.error.Text();
+  EXPECT_FALSE(imported.spectra.front().resampled);
+  const ImportedSpectrum& back = imported.spectra.front();
   ASSERT_EQ(back.spectrum.m_points.size(), spectrum.m_points.size());
   for (std::size_t i = 0; i < spectrum.m_points.size(); ++i) {
     EXPECT_EQ(back.spectrum.m_points[i].y, spectrum.m_points[i].y) << i;
     EXPECT_TRUE(FuzzyCompare(back.spectrum.m_points[i].x, spectrum.m_points[i].x, 1e-6)) << i;
   }
-  EXPECT_EQ(back.spectrum.m_name, "Coumarin 153");
+  EXPECT_EQ(back.series, "Coumarin 153");
   EXPECT_EQ(back.spectrum.m_descending, spectrum.m_descending);
   EXPECT_FLOAT_EQ(back.spectrum.m_xStep, spectrum.m_xStep);
   EXPECT_FLOAT_EQ(back.spectrum.m_peakX, spectrum.m_peakX);
@@ -339,25 +344,6 @@ TEST(Jcamp, WritingRefusesTooFewPointsAndKeepsTheOldFile) {
   one.m_points.push_back({400.0f, 1.0f});
   EXPECT_FALSE(WriteJcampFile(one, path).ok);
   EXPECT_EQ(TempDir::Read(path), "old");
-}
-
-TEST(Jcamp, SpectrumNeedsNanometresAndEvenSpacing) {
-  const JcampTable infrared = OnlyTable(ReadJcampFile(DataPath("fixinc2.jdx")));
-  const JcampSpectrumResult refused = SpectrumFromJcamp(infrared, SpectrumKind::None, "i.jdx");
-  EXPECT_FALSE(refused.ok);
-  EXPECT_NE(refused.message.find("x in '1/CM' cannot be read here"), std::string::npos)
-      << refused.message;
-
-  const JcampTable uneven = OnlyTable(ParseJcamp(
-      "##TITLE= u\n##XUNITS= NM\n##XYPOINTS= (XY..XY)\n400,1 401,2 403,3\n##END=\n", "u"));
-  EXPECT_FALSE(SpectrumFromJcamp(uneven, SpectrumKind::Absorption, "u").ok);
-
-  const JcampTable even = OnlyTable(ParseJcamp(
-      "##TITLE= e\n##XUNITS= nm\n##XYPOINTS= (XY..XY)\n400,1 401,2 402,3\n##END=\n", "e"));
-  const JcampSpectrumResult read = SpectrumFromJcamp(even, SpectrumKind::Absorption, "e");
-  ASSERT_TRUE(read.ok) << read.message;
-  EXPECT_EQ(read.spectrum.m_kind, SpectrumKind::Absorption);
-  EXPECT_FLOAT_EQ(read.spectrum.m_peakX, 402.0f);
 }
 
 TEST(Jcamp, JcampPathsByExtension) {
