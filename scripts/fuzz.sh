@@ -5,9 +5,15 @@
 # left in build-fuzz/findings/<target>/ and libFuzzer's report in build-fuzz/logs/<target>.log.
 # Each target's executions and coverage are printed when it ends. An input may run 60 s
 # (wall time) before it counts as a hang, as a niced run on a busy machine waits long.
+# LUMIVEX_FUZZ_SEED fixes libFuzzer's random seed, so that a short run repeats the same
+# exploration; unset, every run explores afresh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
+seed=()
+if [[ -n "${LUMIVEX_FUZZ_SEED:-}" ]]; then
+  seed=(-seed="$LUMIVEX_FUZZ_SEED")
+fi
 build=${LUMIVEX_FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
@@ -26,7 +32,7 @@ for source in "$root"/fuzz/fuzz_*.cpp; do
   if ! ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 \
-    -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1; then
+    -max_len=4096 -print_final_stats=1 "${seed[@]}" -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: $target found a fault; its input is in $findings/" >&2
     exit 1
