@@ -216,20 +216,19 @@ ImportResult ImportSpectra(const ImportedTable& table, const ImportSettings& set
     grid.step = settings.step > 0.0 ? settings.step : finest;
     // A millionth of a step keeps the last point when the range is a whole number of steps
     // but for rounding; the grid's last x is then held at the largest source x.
-    // Counted in floating point first: a vast range over a fine step gives more points than
-    // any count holds, and those are capped like any count beyond the limit.
+    // Counted in floating point: a vast range over a fine step gives more points than any
+    // count holds, and those are capped like any count beyond the limit.
     const double wantedCount = std::floor((high - low) / grid.step + 1e-6) + 1.0;
-    grid.count = wantedCount > static_cast<double>(settings.maxPoints)
-                     ? settings.maxPoints + 1
-                     : static_cast<std::size_t>(wantedCount);
-    if (grid.count > settings.maxPoints || grid.count < 2) {
-      const std::size_t points = std::clamp<std::size_t>(grid.count, 2, settings.maxPoints);
+    if (wantedCount > static_cast<double>(settings.maxPoints) || wantedCount < 2.0) {
+      const std::size_t points = wantedCount < 2.0 ? 2 : settings.maxPoints;
       const double wanted = grid.step;
       grid.step = (high - low) / static_cast<double>(points - 1);
       result.notes.push_back("a step of " + Number(wanted) + " nm would give " +
                              Number(wantedCount) + " points; the step is " + Number(grid.step) +
                              " nm for " + std::to_string(points) + " points instead");
       grid.count = points;
+    } else {
+      grid.count = static_cast<std::size_t>(wantedCount);
     }
     result.notes.push_back(
         (even ? std::string("resampled") : "x not evenly spaced in nm: resampled") +
